@@ -1,0 +1,124 @@
+#include "monitor/watch/TfrmWatcher.h"
+
+#include <algorithm>
+
+#include "monitor/watch/SnapshotEntry.h"
+
+namespace vigilon {
+
+bool IsBlankSlot(const std::string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\b'; });
+}
+
+TfrmWatcher::TfrmWatcher(const Services& services)
+    : lbStart1(services.collation), lbScan1(services.collation), services_(services) {}
+
+void TfrmWatcher::LoadFiles(const std::string& edit, SnapshotList& list) const {
+    if (edit.empty()) return;
+    std::vector<DirEntry> found;
+    services_.lister.List(pathPlusName(edit, "*.*"), found);
+    std::vector<std::string> lines;
+    lines.reserve(found.size());
+    for (const auto& entry : found) {
+        if (entry.name == "." || entry.name == "..") continue;
+        lines.push_back(MakeEntry(pathPlusName(edit, entry.name), entry.dosTime));
+    }
+    list.Add(lines);
+}
+
+void TfrmWatcher::LoadAllSlots(SnapshotList& list) const {
+    for (const auto& dir : settings.dirs) LoadFiles(dir, list);
+}
+
+TfrmWatcher::Presence TfrmWatcher::Classify(const SnapshotList& from, std::size_t i,
+                                            const SnapshotList& other) {
+    const int match = other.FindExact(from.PathAt(i));
+    if (match < 0) return Presence::Absent;
+    return other.TimeAt(static_cast<std::size_t>(match)) == from.TimeAt(i) ? Presence::Unchanged
+                                                                         : Presence::Changed;
+}
+
+void TfrmWatcher::AppendSummary(std::string line) { meSummary.push_back(std::move(line)); }
+
+bool TfrmWatcher::areListBoxesDifferent(const SnapshotList& start, const SnapshotList& scan) {
+    AppendSummary("Date/Time " + DateTimeText(services_.clock, services_.clock.Now()));
+    AppendSummary(" ");
+    bool different = false;
+    for (std::size_t i = 0; i < start.Count(); ++i) {
+        const Presence p = Classify(start, i, scan);
+        if (p == Presence::Absent && settings.notifyDelete) {
+            AppendSummary("Deleted " + std::string(start.PathAt(i)));
+            different = true;
+        } else if (p == Presence::Changed && settings.notifyChange) {
+            AppendSummary("Changed " + std::string(start.PathAt(i)));
+            different = true;
+        }
+    }
+    for (std::size_t i = 0; i < scan.Count(); ++i) {
+        if (!settings.notifyNew || Classify(scan, i, start) != Presence::Absent) continue;
+        AppendSummary("Added " + std::string(scan.PathAt(i)));
+        different = true;
+    }
+    services_.view.SummaryChanged();
+    return different;
+}
+
+void TfrmWatcher::ClearAndReload() {
+    meSummary.clear();
+    lbStart1.Clear();
+    LoadAllSlots(lbStart1);
+    services_.view.SummaryChanged();
+}
+
+void TfrmWatcher::Timer1Timer() {
+    lbScan1.Clear();
+    LoadAllSlots(lbScan1);
+    if (!areListBoxesDifferent(lbStart1, lbScan1)) return;
+    if (!settings.soundAlarm) {
+        services_.view.SendEmailMessage();
+        return;
+    }
+    services_.view.ShowAlarm();
+    services_.view.StopScanTimer();
+    active_ = false;
+    services_.view.PlayAlarmSound();
+}
+
+void TfrmWatcher::FormCreate() {
+    settings = ReadSettings(services_.store);
+    services_.view.ShowSettings(settings);
+    if (settings.autoStart) btActivateClick();
+}
+
+void TfrmWatcher::btActivateClick() {
+    services_.view.HideSummaryPanel();
+    settings = services_.view.ControlSettings();
+    if (std::all_of(settings.dirs.begin(), settings.dirs.end(), IsBlankSlot)) {
+        services_.view.ShowMessage(kNoDirectoriesMessage);
+        services_.view.ShowRefusedWindow();
+        return;
+    }
+    if (!settings.notifyNew && !settings.notifyChange && !settings.notifyDelete) {
+        services_.view.ShowMessage(kNoNotifyOptionsMessage);
+        return;
+    }
+    WriteSettings(services_.store, settings);
+    ClearAndReload();
+    services_.view.StartScanTimer(static_cast<unsigned>(settings.nSecs) * 1000u);
+    services_.view.AddTrayIcon();
+    services_.view.HideWindow();
+    active_ = true;
+}
+
+void TfrmWatcher::FormClose() {
+    settings = services_.view.ControlSettings();
+    WriteSettings(services_.store, settings);
+}
+
+void TfrmWatcher::Show1Click() {
+    services_.view.StopScanTimer();
+    active_ = false;
+}
+
+}  // namespace vigilon

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "monitor/watch/Clock.h"
+#include "monitor/watch/Collation.h"
+#include "monitor/watch/DirectoryLister.h"
+#include "monitor/watch/MonitorSettings.h"
+#include "monitor/watch/SettingsStore.h"
+#include "monitor/watch/SnapshotList.h"
+#include "monitor/watch/WatcherView.h"
+
+namespace vigilon {
+
+inline constexpr const char* kNoDirectoriesMessage =
+    "You didn't select any directories.  Vigilon will not be activated.";
+inline constexpr const char* kNoNotifyOptionsMessage =
+    "You didn't select any notification options.  Vigilon will not be activated.";
+
+// True when a folder slot names nothing: empty, or only spaces, CR, LF and
+// backspace characters. A TAB is not blank.
+bool IsBlankSlot(const std::string& text);
+
+// The monitor's logic: snapshot, scan cycle, comparison and activation. The
+// window turns its events into calls of these handlers.
+class TfrmWatcher {
+public:
+    struct Services {
+        const DirectoryLister& lister;
+        const Collation& collation;
+        const Clock& clock;
+        SettingsStore& store;
+        WatcherView& view;
+    };
+    explicit TfrmWatcher(const Services& services);
+
+    MonitorSettings settings;          // the controls' values as last read or shown
+    SnapshotList lbStart1;             // start snapshot
+    SnapshotList lbScan1;              // current scan
+    std::vector<std::string> meSummary;
+
+    void LoadFiles(const std::string& edit, SnapshotList& list) const;
+    bool areListBoxesDifferent(const SnapshotList& start, const SnapshotList& scan);
+    void ClearAndReload();
+    void Timer1Timer();
+
+    void FormCreate();
+    void btActivateClick();
+    void FormClose();
+    void Show1Click();
+
+    bool Active() const { return active_; }
+
+private:
+    enum class Presence { Absent, Changed, Unchanged };
+    static Presence Classify(const SnapshotList& from, std::size_t i, const SnapshotList& other);
+    void AppendSummary(std::string line);
+    void LoadAllSlots(SnapshotList& list) const;
+
+    Services services_;
+    bool active_ = false;
+};
+
+}  // namespace vigilon

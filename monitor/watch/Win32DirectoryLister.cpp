@@ -1,0 +1,46 @@
+#include "monitor/watch/Win32DirectoryLister.h"
+
+#include <windows.h>
+
+namespace vigilon {
+namespace {
+
+// Owns a search handle.
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE h) : handle_(h) {}
+    ~FindHandle() {
+        if (Valid()) FindClose(handle_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// The local last-write time as packed DOS date-time, date in the high word.
+std::int32_t LocalDosDateTime(const FILETIME& fileTime) {
+    FILETIME local;
+    WORD date = 0;
+    WORD time = 0;
+    if (!FileTimeToLocalFileTime(&fileTime, &local)) return 0;
+    if (!FileTimeToDosDateTime(&local, &date, &time)) return 0;
+    return static_cast<std::int32_t>((static_cast<std::uint32_t>(date) << 16) | time);
+}
+
+}  // namespace
+
+bool Win32DirectoryLister::List(const std::string& pattern, std::vector<DirEntry>& entries) const {
+    WIN32_FIND_DATAA data;
+    FindHandle search(FindFirstFileA(pattern.c_str(), &data));
+    if (!search.Valid()) return false;
+    do {
+        entries.push_back(DirEntry{data.cFileName, LocalDosDateTime(data.ftLastWriteTime)});
+    } while (FindNextFileA(search.Get(), &data));
+    return true;
+}
+
+}  // namespace vigilon
