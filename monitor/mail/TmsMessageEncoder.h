@@ -1,0 +1,39 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "monitor/mail/TmsMessage.h"
+
+namespace vigilon {
+
+// Body lines of this length or more make the whole body quoted-printable.
+inline constexpr std::size_t kLongLineLength = 256;
+// Width of a header field name with its colon and padding ("To:       ").
+inline constexpr std::size_t kFieldWidth = 10;
+
+// Writes a message as it goes after the SMTP DATA command: header lines, an
+// empty line, the body. Every line ends with CR LF, and a line that starts
+// with "." gets a second "." in front so it can never end the data.
+class TmsMessageEncoder {
+public:
+    explicit TmsMessageEncoder(const TmsMessage& message) : message_(message) {}
+
+    // Throws EMessageError when a quoted-printable paragraph is too large;
+    // nothing is written then.
+    void Encode(std::ostream& out) const;
+
+private:
+    bool LongLined() const;
+    std::string Headers(bool quotedPrintable) const;
+    std::string BodyLines(bool quotedPrintable) const;
+
+    const TmsMessage& message_;
+};
+
+// The name as a header shows it: in double quotes when it holds a full stop
+// and no double quote.
+std::string DisplayName(const std::string& name);
+
+}  // namespace vigilon

@@ -1,0 +1,115 @@
+#include "monitor/mail/TmsSMTP.h"
+
+#include <vector>
+
+#include "monitor/mail/MailErrors.h"
+#include "monitor/mail/TempFile.h"
+#include "monitor/mail/TmsMessageEncoder.h"
+
+namespace vigilon {
+namespace {
+
+// Marks a send in progress for as long as it lives.
+class SendingMark {
+public:
+    explicit SendingMark(bool& flag) : flag_(flag) { flag_ = true; }
+    ~SendingMark() { flag_ = false; }
+    SendingMark(const SendingMark&) = delete;
+    SendingMark& operator=(const SendingMark&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+void TmsSMTP::Send() {
+    if (sending_) throw ESocketError(kSendInProgressMessage);
+    SendingMark mark(sending_);
+    try {
+        if (!Connected()) {
+            Connect();
+            Greet();
+        }
+        Transmit();
+    } catch (...) {
+        DisconnectAfterFailure();
+        throw;
+    }
+    Disconnect();
+}
+
+void TmsSMTP::Greet() {
+    ExpectReply(2);
+    SendLine("HELO " + LocalHostName());
+    if (ReadReply() / 100 == 2) return;
+    Command("HELO", 2);
+}
+
+void TmsSMTP::Transmit() {
+    if (MailMessage == nullptr) throw ESocketError(kMessageRequiredMessage);
+    MailMessage->Check();
+    TempFile encoded;
+    TmsMessageEncoder(*MailMessage).Encode(encoded.Stream());
+    encoded.Stream().flush();
+    SendEnvelope();
+    SendContent(encoded.Stream());
+}
+
+void TmsSMTP::SendEnvelope() {
+    Command("MAIL FROM:<" + MailMessage->Sender.Address() + ">", 2);
+    for (const TmsAddressList* list : {&MailMessage->Recipients, &MailMessage->CC, &MailMessage->BCC}) {
+        for (const TmsMailAddress& entry : *list) Command("RCPT TO:<" + entry.Address() + ">", 2);
+    }
+    Command("DATA", 3);
+}
+
+void TmsSMTP::SendContent(std::istream& encoded) {
+    encoded.seekg(0);
+    std::vector<char> block(kDataBlockSize);
+    while (encoded.read(block.data(), static_cast<std::streamsize>(block.size())) || encoded.gcount() > 0) {
+        SendData(block.data(), static_cast<std::size_t>(encoded.gcount()));
+    }
+    SendLine("");
+    Command(".", 2);
+}
+
+// QUIT goes out only on a live connection; the socket is closed whatever the
+// reply.
+void TmsSMTP::Disconnect() {
+    if (!Connected()) {
+        Close();
+        return;
+    }
+    Api().ProcessEvents();
+    int code = -1;
+    try {
+        SendLine("QUIT");
+        code = ReadReply();
+    } catch (...) {
+        Close();
+        throw;
+    }
+    Close();
+    if (code / 100 != 2) throw EServerError(LastReply());
+}
+
+// The first failure is the one reported; one of the disconnect is dropped.
+void TmsSMTP::DisconnectAfterFailure() {
+    try {
+        Disconnect();
+    } catch (const EMailError&) {
+        Close();
+    }
+}
+
+void TmsSMTP::Command(const std::string& line, int replyClass) {
+    SendLine(line);
+    ExpectReply(replyClass);
+}
+
+void TmsSMTP::ExpectReply(int replyClass) {
+    if (ReadReply() / 100 != replyClass) throw EServerError(LastReply());
+}
+
+}  // namespace vigilon

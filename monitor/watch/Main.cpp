@@ -1,0 +1,35 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "monitor/watch/MonitorSettings.h"
+#include "monitor/watch/RegistrySettingsStore.h"
+#include "monitor/watch/SingleInstance.h"
+#include "monitor/watch/WatcherWindow.h"
+
+using namespace vigilon;
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    RegistrySettingsStore store;
+    const bool hiddenStart = ReadAutoStart(store);
+
+    SingleInstance single;
+    if (!single.IsFirst()) {
+        single.NotifyRunningCopy();
+        return 0;
+    }
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    WatcherWindow window(instance, store);
+    if (!window.Create(hiddenStart)) return 1;
+
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (window.PreTranslate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "monitor/watch/ChildPanel.h"
+#include "monitor/watch/TfrmWatcher.h"
+#include "monitor/watch/TrayIcon.h"
+#include "monitor/watch/Win32Clock.h"
+#include "monitor/watch/Win32Collation.h"
+#include "monitor/watch/Win32DirectoryLister.h"
+
+namespace vigilon {
+
+// The monitor's main window: the folder and notification pages, the buttons,
+// the summary panel and the tray icon. It turns window messages into calls of
+// TfrmWatcher's handlers and shows what the logic asks for.
+class WatcherWindow : public WatcherView {
+public:
+    WatcherWindow(HINSTANCE instance, SettingsStore& store);
+    ~WatcherWindow() override;
+    WatcherWindow(const WatcherWindow&) = delete;
+    WatcherWindow& operator=(const WatcherWindow&) = delete;
+
+    // Creates the window and runs its creation handler. A hidden start shows
+    // the window only when the automatic activation is refused.
+    bool Create(bool hiddenStart);
+    // Keyboard navigation between controls; true when the message was used.
+    bool PreTranslate(MSG& msg);
+
+    // WatcherView
+    void ShowSettings(const MonitorSettings& settings) override;
+    MonitorSettings ControlSettings() const override;
+    void ShowMessage(const std::string& text) override;
+    void StartScanTimer(unsigned milliseconds) override;
+    void StopScanTimer() override;
+    void AddTrayIcon() override;
+    void HideWindow() override;
+    void ShowRefusedWindow() override;
+    void HideSummaryPanel() override;
+    void SummaryChanged() override;
+    void ShowAlarm() override;
+    void PlayAlarmSound() override;
+    void SendEmailMessage() override;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void OnCommand(int id, int code);
+    void OnTrayNotify(LPARAM mouseMessage);
+    void OnClose();
+    void OnDestroy();
+    void OnTabChanged();
+    LRESULT OnColor(UINT msg, HDC dc, HWND control);
+    LRESULT OnSummaryColor(HDC dc);
+
+    void CreateControls();
+    void CreateFolderPage();
+    void CreateNotificationPage();
+    void CreateButtons();
+    void CreateSummaryPanel();
+    void CreateFonts();
+    HWND AddControl(const char* cls, const char* text, DWORD style, RECT r, int id,
+                    HWND parent = nullptr);
+    void AddHint(HWND control, const char* text);
+    void ShowPage(int page);
+    void ShowTrayMenu();
+    void Show1Click();
+    void Exit1Click();
+    void rbSoundAlarmClick();
+    void SetStayOnTop(bool onTop);
+
+    std::string Text(HWND control) const;
+    bool Checked(HWND control) const;
+    void SetChecked(HWND control, bool checked);
+
+    HINSTANCE instance_;
+    SettingsStore& store_;
+    Win32DirectoryLister lister_;
+    Win32Collation collation_;
+    Win32Clock clock_;
+    TfrmWatcher logic_;
+    TrayIcon tray_;
+
+    HWND owner_ = nullptr;  // hidden owner: keeps the window off the taskbar
+    HWND hwnd_ = nullptr;
+    HWND tabs_ = nullptr;
+    HWND tooltip_ = nullptr;
+    ChildPanel scrollBox_;
+    ChildPanel panel_;
+    std::array<HWND, kFolderSlots> slots_{};
+    HWND nSecs_ = nullptr, cbNew_ = nullptr, cbChange_ = nullptr, cbDelete_ = nullptr;
+    HWND rbSoundAlarm_ = nullptr, rbSendEmail_ = nullptr, edWave_ = nullptr;
+    HWND cbAutoStart_ = nullptr, btActivate_ = nullptr, meSummary_ = nullptr;
+    std::array<std::vector<HWND>, 2> pages_;
+    std::vector<HWND> alarmControls_;
+    HFONT uiFont_ = nullptr, headingFont_ = nullptr, summaryFont_ = nullptr;
+    HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+};
+
+}  // namespace vigilon
