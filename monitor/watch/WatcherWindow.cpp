@@ -96,7 +96,7 @@ void WatcherWindow::CreateFonts() {
 
 HWND WatcherWindow::AddControl(const char* cls, const char* text, DWORD style, RECT r, int id,
                                HWND parent) {
-    HWND control = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+    HWND control = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left, r.top,
                                    r.right - r.left, r.bottom - r.top, parent ? parent : hwnd_,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
                                    nullptr);
@@ -211,7 +211,7 @@ void WatcherWindow::CreateButtons() {
 }
 
 void WatcherWindow::CreateSummaryPanel() {
-    HWND panel = panel_.Create(hwnd_, IDC_PANEL, Bounds(1, 1, 402, kClientHeight - 2), 0,
+    HWND panel = panel_.Create(hwnd_, IDC_PANEL, Bounds(1, 1, 402, 334), 0,
                                WS_EX_DLGMODALFRAME);
     HWND h1 = AddControl(WC_STATICA, "The following files have been", SS_CENTER,
                          Bounds(0, 8, 396, 22), IDC_HEADING1, panel);
@@ -219,13 +219,13 @@ void WatcherWindow::CreateSummaryPanel() {
                          IDC_HEADING2, panel);
     meSummary_ = AddControl(WC_EDITA, "",
                             WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                            Bounds(8, 58, 380, 286), IDC_SUMMARY, panel);
+                            Bounds(8, 58, 380, 226), IDC_SUMMARY, panel);
     for (HWND heading : {h1, h2}) {
         SendMessageA(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_), FALSE);
     }
     SendMessageA(meSummary_, WM_SETFONT, reinterpret_cast<WPARAM>(summaryFont_), FALSE);
-    AddControl(WC_BUTTONA, "&Print", WS_TABSTOP, Bounds(40, 352, 130, 28), IDC_PRINT, panel);
-    AddControl(WC_BUTTONA, "&Append to text file", WS_TABSTOP, Bounds(200, 352, 160, 28),
+    AddControl(WC_BUTTONA, "&Print", WS_TABSTOP, Bounds(40, 292, 130, 28), IDC_PRINT, panel);
+    AddControl(WC_BUTTONA, "&Append to text file", WS_TABSTOP, Bounds(200, 292, 160, 28),
                IDC_APPEND, panel);
 }
 
@@ -283,7 +283,7 @@ MonitorSettings WatcherWindow::ControlSettings() const {
 // ---- what the logic asks for ------------------------------------------------
 
 void WatcherWindow::ShowMessage(const std::string& text) {
-    MessageBoxA(hwnd_, text.c_str(), kCaption, MB_OK);
+    MessageBoxA(hwnd_, text.c_str(), "Vigilon", MB_OK);
 }
 
 void WatcherWindow::StartScanTimer(unsigned milliseconds) { SetTimer(hwnd_, kScanTimer, milliseconds, nullptr); }

@@ -1,0 +1,77 @@
+"""Vigilon.exe started under Wine: first run, automatic start, alarm, single instance."""
+import os
+import time
+import unittest
+
+from testbed import WineTestCase, wait_until, wine_path
+
+KEY = r"HKCU\Software\Quenmark\Vigilon2000"
+CAPTION = "^Vigilon 2000 - monitor Windows folders$"
+MESSAGE = "^Vigilon$"
+
+
+class VigilonStart(WineTestCase):
+    def setUp(self):
+        super().setUp()
+        self.reg_delete(KEY)
+        self.folder = os.path.join(self.tmp, "watched")
+        os.makedirs(self.folder)
+        with open(os.path.join(self.folder, "present.txt"), "w") as f:
+            f.write("here")
+
+    def configure(self, **opts):
+        self.reg_set(KEY + r"\Start", "Dir1", wine_path(self.folder))
+        for name, value in opts.items():
+            self.reg_set(KEY + r"\Opts", name, value)
+
+    def test_first_run_shows_defaults_and_close_writes_them(self):
+        program = self.start("Vigilon.exe")
+        window = self.wait_window(CAPTION)
+        self.screenshot("vigilon-first-run")
+        self.press(window, "Escape")  # Esc presses "E&xit"
+        self.assertEqual(program.wait(20), 0)
+        opts = self.reg_values(KEY + r"\Opts")
+        expected = {"New": "1", "Change": "1", "Delete": "1", "Wav": "", "Nsecs": "60",
+                    "AutoStart": "0", "SoundAlarm": "1", "MAPI": "1", "Server": "",
+                    "Sender": "", "SendEmail": "", "Subject": "", "NumRecip": "0"}
+        self.assertEqual({k: v for k, (t, v) in opts.items()}, expected)
+        self.assertTrue(all(t == "REG_SZ" for t, v in opts.values()))
+        start = self.reg_values(KEY + r"\Start")
+        self.assertEqual(sorted(start), sorted(f"Dir{i}" for i in range(1, 21)))
+
+    def test_autostart_hides_and_a_new_file_brings_the_window_back(self):
+        self.configure(AutoStart="1", Nsecs="5")
+        program = self.start("Vigilon.exe")
+        time.sleep(4)
+        self.assertIsNone(program.poll(), "Vigilon ended")
+        self.assertEqual(self.visible_windows(CAPTION), [])
+        self.screenshot("vigilon-autostart-hidden")
+        # Activation wrote the settings it started with.
+        self.assertEqual(self.reg_values(KEY + r"\Opts")["Nsecs"][1], "5")
+        with open(os.path.join(self.folder, "new file.txt"), "w") as f:
+            f.write("new")
+        self.wait_window(CAPTION, timeout=20)
+        self.screenshot("vigilon-alarm")
+
+    def test_autostart_without_folders_says_so_then_shows_the_window(self):
+        self.reg_set(KEY + r"\Opts", "AutoStart", "1")
+        self.start("Vigilon.exe")
+        box = self.wait_window(MESSAGE)
+        self.assertEqual(self.visible_windows(CAPTION), [])
+        self.screenshot("vigilon-no-folders-message")
+        self.press(box, "Return")
+        self.wait_window(CAPTION)
+        # A refused activation saves nothing.
+        self.assertNotIn("Nsecs", self.reg_values(KEY + r"\Opts"))
+
+    def test_second_copy_ends_at_once(self):
+        first = self.start("Vigilon.exe")
+        self.wait_window(CAPTION)
+        second = self.start("Vigilon.exe")
+        self.assertEqual(second.wait(20), 0)
+        self.assertIsNone(first.poll())
+        self.assertEqual(len(self.visible_windows(CAPTION)), 1)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

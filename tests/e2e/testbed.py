@@ -1,0 +1,155 @@
+"""Drives the real programs under Wine on a private Xvfb display.
+
+Every process a test starts is recorded by its id and ended in cleanup; the
+display is started per test class and stopped by its process id.
+"""
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+
+REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BUILD = os.environ.get("E2E_BUILD_DIR", os.path.join(REPO, "build", "win64"))
+SCREENSHOTS = os.path.join(REPO, "build", "screenshots")
+
+
+def wine_env():
+    env = dict(os.environ)
+    env.setdefault("WINEPREFIX", os.path.join(REPO, "build", "wineprefix"))
+    env["WINEDEBUG"] = "-all"
+    env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
+    env.setdefault("ALSA_CONFIG_PATH", os.path.join(REPO, "build", "asound.conf"))
+    return env
+
+
+def wine_path(unix_path):
+    """The Windows name of a Unix path, through Wine's Z: drive."""
+    return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+
+
+def wait_until(predicate, timeout, step=0.2):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return predicate()
+
+
+class Display:
+    """A private Xvfb server, stopped by its process id."""
+
+    def __init__(self):
+        self.number = self._free_number()
+        self.process = subprocess.Popen(
+            ["Xvfb", f":{self.number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        socket = f"/tmp/.X11-unix/X{self.number}"
+        if not wait_until(lambda: os.path.exists(socket), 10):
+            raise RuntimeError("Xvfb did not start")
+        self.name = f":{self.number}"
+
+    @staticmethod
+    def _free_number():
+        for n in range(140, 240):
+            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+                return n
+        raise RuntimeError("no free display number")
+
+    def stop(self):
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+
+
+class WineTestCase(unittest.TestCase):
+    """Base class: a display for the class, Wine for each test, cleanup by process id."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.display = Display()
+        cls.env = wine_env()
+        cls.env["DISPLAY"] = cls.display.name
+        if not os.path.exists(os.path.join(cls.env["WINEPREFIX"], "system.reg")):
+            subprocess.run(["wineboot", "-i"], env=cls.env, check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.makedirs(SCREENSHOTS, exist_ok=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        subprocess.run(["wineserver", "-w"], env=cls.env, timeout=60)
+        cls.display.stop()
+
+    def setUp(self):
+        self.processes = []
+        self.tmp = tempfile.mkdtemp(prefix="e2e-", dir=os.path.join(REPO, "build"))
+
+    def tearDown(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.send_signal(signal.SIGKILL)
+                process.wait()
+        # The programs' windows are gone once Wine has no process of ours left.
+        subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+    # ---- programs ---------------------------------------------------------
+
+    def start(self, program, *args):
+        process = subprocess.Popen(["wine", os.path.join(BUILD, "bin", program), *args],
+                                   env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def run_wine(self, *args, check=True):
+        return subprocess.run(["wine", *args], env=self.env, check=check, capture_output=True,
+                              text=True, encoding="latin-1")
+
+    # ---- registry ---------------------------------------------------------
+
+    def reg_delete(self, key):
+        self.run_wine("reg", "delete", key, "/f", check=False)
+
+    def reg_set(self, key, name, value, kind="REG_SZ"):
+        self.run_wine("reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f")
+
+    def reg_values(self, key):
+        """{name: (type, data)} of a key, read back with `wine reg query`."""
+        result = self.run_wine("reg", "query", key, check=False)
+        values = {}
+        for line in result.stdout.splitlines():
+            parts = line.strip().split(None, 2) if line.startswith("    ") else []
+            if len(parts) >= 2 and parts[1].startswith("REG_"):
+                values[parts[0]] = (parts[1], parts[2] if len(parts) > 2 else "")
+        return values
+
+    # ---- windows ----------------------------------------------------------
+
+    def visible_windows(self, name):
+        """Ids of visible X windows whose title matches the regular expression name."""
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                                env=self.env, capture_output=True, text=True)
+        return result.stdout.split()
+
+    def wait_window(self, name, timeout=20):
+        windows = wait_until(lambda: self.visible_windows(name), timeout)
+        self.assertTrue(windows, f"no visible window named {name!r}")
+        return windows[0]
+
+    def press(self, window, *keys):
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env)
+        subprocess.run(["xdotool", "key", *keys], env=self.env)
+
+    def screenshot(self, name):
+        path = os.path.join(SCREENSHOTS, name + ".png")
+        subprocess.run(["import", "-display", self.display.name, "-window", "root", path],
+                       check=False)
+        return path
