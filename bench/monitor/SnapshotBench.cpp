@@ -27,6 +27,7 @@
 #include "monitor/doubles/FakeClock.h"
 #include "monitor/doubles/MemorySettingsStore.h"
 #include "monitor/doubles/RecordingView.h"
+#include "monitor/doubles/ScriptedDesktop.h"
 
 namespace fs = std::filesystem;
 using namespace vigilon;
@@ -110,7 +111,8 @@ void Measure(const fs::path& root, int count) {
     testing::FakeClock clock;
     testing::MemorySettingsStore store;
     testing::RecordingView view;
-    TfrmWatcher watcher({lister, collation, clock, store, view});
+    testing::ScriptedDesktop desktop;
+    TfrmWatcher watcher({lister, collation, clock, store, view, desktop});
     watcher.settings.dirs[0] = folder;
 
     const double listing = Best([&] {

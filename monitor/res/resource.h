@@ -43,3 +43,9 @@
 #define IDC_SLOT_LABEL_BASE 1200
 #define IDC_SLOT_EDIT_BASE 1300
 #define IDC_SLOT_BROWSE_BASE 1400
+
+// Help and about windows
+#define IDD_HELP 300
+#define IDC_HELP_TEXT 301
+#define IDD_ABOUT 310
+#define IDC_WEB 311

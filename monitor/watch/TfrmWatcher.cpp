@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <stdexcept>
+
+#include "monitor/watch/Report.h"
 #include "monitor/watch/SnapshotEntry.h"
 
 namespace vigilon {
@@ -82,7 +85,7 @@ void TfrmWatcher::Timer1Timer() {
     services_.view.ShowAlarm();
     services_.view.StopScanTimer();
     active_ = false;
-    services_.view.PlayAlarmSound();
+    playAlarmSound();
 }
 
 void TfrmWatcher::FormCreate() {
@@ -119,6 +122,59 @@ void TfrmWatcher::FormClose() {
 void TfrmWatcher::Show1Click() {
     services_.view.StopScanTimer();
     active_ = false;
+}
+
+void TfrmWatcher::sbClick(int slot) {
+    const MonitorSettings current = services_.view.ControlSettings();
+    services_.desktop.SetStayOnTop(false);
+    const auto chosen = services_.desktop.BrowseFolder(current.dirs[slot]);
+    if (!chosen) return;
+    for (int i = 0; i < kFolderSlots; ++i) {
+        if (i == slot || current.dirs[i] != *chosen) continue;
+        services_.view.ShowMessage(kAlreadyMonitoringMessage + *chosen);
+        return;
+    }
+    services_.view.SetFolderSlot(slot, *chosen);
+}
+
+void TfrmWatcher::playAlarmSound() {
+    const std::string path = services_.view.ControlSettings().wav.substr(0, kSoundPathLimit);
+    if (!services_.desktop.FileExists(path)) {
+        services_.desktop.Beep();
+        return;
+    }
+    if (services_.desktop.ShellOpen(path)) return;
+    services_.desktop.ShowError(("Couldn't execute " + path).substr(0, kExecuteErrorLimit));
+}
+
+void TfrmWatcher::SpeedButton6Click() {
+    services_.desktop.SetStayOnTop(false);
+    const auto chosen = services_.desktop.ChooseSoundFile(services_.view.ControlSettings().wav);
+    if (chosen) services_.view.SetSoundPath(*chosen);
+}
+
+void TfrmWatcher::btPrintClick() {
+    services_.desktop.SetStayOnTop(false);
+    try {
+        const auto job = services_.desktop.StartPrintJob();
+        if (!job) return;
+        PrintReport(*job, meSummary, DateAtTimeText(services_.clock, services_.clock.Now()));
+    } catch (const std::runtime_error& error) {
+        services_.desktop.ShowError(error.what());
+    }
+}
+
+void TfrmWatcher::btAppendClick() {
+    services_.desktop.SetStayOnTop(false);
+    const auto file =
+        services_.desktop.ChooseLogFile(pathPlusName(services_.desktop.ProgramFolder(), "vigilon.txt"));
+    if (!file) return;
+    try {
+        services_.desktop.AppendToFile(
+            *file, LogBlock(meSummary, DateAtTimeText(services_.clock, services_.clock.Now())));
+    } catch (const std::runtime_error& error) {
+        services_.desktop.ShowError(error.what());
+    }
 }
 
 }  // namespace vigilon

@@ -9,6 +9,7 @@
 #include "monitor/watch/MonitorSettings.h"
 #include "monitor/watch/SettingsStore.h"
 #include "monitor/watch/SnapshotList.h"
+#include "monitor/watch/WatcherDesktop.h"
 #include "monitor/watch/WatcherView.h"
 
 namespace vigilon {
@@ -17,6 +18,10 @@ inline constexpr const char* kNoDirectoriesMessage =
     "You didn't select any directories.  Vigilon will not be activated.";
 inline constexpr const char* kNoNotifyOptionsMessage =
     "You didn't select any notification options.  Vigilon will not be activated.";
+inline constexpr const char* kAlreadyMonitoringMessage =
+    "You are already monitoring this directory - ";
+inline constexpr std::size_t kSoundPathLimit = 201;
+inline constexpr std::size_t kExecuteErrorLimit = 218;
 
 // True when a folder slot names nothing: empty, or only spaces, CR, LF and
 // backspace characters. A TAB is not blank.
@@ -32,6 +37,7 @@ public:
         const Clock& clock;
         SettingsStore& store;
         WatcherView& view;
+        WatcherDesktop& desktop;
     };
     explicit TfrmWatcher(const Services& services);
 
@@ -49,6 +55,12 @@ public:
     void btActivateClick();
     void FormClose();
     void Show1Click();
+    // Browse button of a folder slot (0-based).
+    void sbClick(int slot);
+    void playAlarmSound();
+    void SpeedButton6Click();
+    void btPrintClick();
+    void btAppendClick();
 
     bool Active() const { return active_; }
 

@@ -15,6 +15,8 @@ public:
     // Controls <-> settings.
     virtual void ShowSettings(const MonitorSettings& settings) = 0;
     virtual MonitorSettings ControlSettings() const = 0;
+    virtual void SetFolderSlot(int slot, const std::string& folder) = 0;
+    virtual void SetSoundPath(const std::string& path) = 0;
 
     // A plain message box with an OK button and no icon.
     virtual void ShowMessage(const std::string& text) = 0;
@@ -31,7 +33,6 @@ public:
     virtual void SummaryChanged() = 0;
     // Panel at (2, 2) in front, window on top and restored, button "Reactivate".
     virtual void ShowAlarm() = 0;
-    virtual void PlayAlarmSound() = 0;
     virtual void SendEmailMessage() = 0;
 };
 

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "monitor/watch/AboutWindow.h"
+#include "monitor/watch/HelpWindow.h"
 #include "monitor/watch/SnapshotEntry.h"
 #include "resource.h"
 
@@ -26,7 +28,7 @@ RECT Bounds(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
 WatcherWindow::WatcherWindow(HINSTANCE instance, SettingsStore& store)
     : instance_(instance),
       store_(store),
-      logic_({lister_, collation_, clock_, store_, *this}) {}
+      logic_({lister_, collation_, clock_, store_, *this, desktop_}) {}
 
 WatcherWindow::~WatcherWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -67,6 +69,7 @@ bool WatcherWindow::Create(bool hiddenStart) {
     hwnd_ = CreateWindowExA(exStyle, kClassName, kCaption, style, x, y, kWindowWidth, height,
                             owner_, nullptr, instance_, this);
     if (!hwnd_) return false;
+    desktop_.SetOwner(hwnd_);
     SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     CreateControls();
@@ -308,31 +311,19 @@ void WatcherWindow::SummaryChanged() {
     SetWindowTextA(meSummary_, text.c_str());
 }
 
-void WatcherWindow::SetStayOnTop(bool onTop) {
-    SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void WatcherWindow::SetFolderSlot(int slot, const std::string& folder) {
+    SetWindowTextA(slots_[slot], folder.c_str());
 }
+
+void WatcherWindow::SetSoundPath(const std::string& path) { SetWindowTextA(edWave_, path.c_str()); }
 
 void WatcherWindow::ShowAlarm() {
     SetWindowPos(panel_.Handle(), HWND_TOP, 2, 2, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    SetStayOnTop(true);
+    desktop_.SetStayOnTop(true);
     SetWindowTextA(btActivate_, "Reactivate");
     ShowWindow(hwnd_, SW_RESTORE);
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
-}
-
-void WatcherWindow::PlayAlarmSound() {
-    const std::string path = logic_.settings.wav.substr(0, 201);
-    if (path.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        MessageBeep(MB_ICONEXCLAMATION);
-        return;
-    }
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(hwnd_, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result > 32) return;
-    const std::string message = ("Couldn't execute " + path).substr(0, 218);
-    MessageBoxA(hwnd_, message.c_str(), kCaption, MB_OK | MB_ICONERROR);
 }
 
 void WatcherWindow::SendEmailMessage() {
@@ -382,8 +373,17 @@ void WatcherWindow::OnTrayNotify(LPARAM mouseMessage) {
     if (mouseMessage == WM_RBUTTONUP) ShowTrayMenu();
 }
 
+void WatcherWindow::ShowModal(void (*show)(HINSTANCE, HWND)) {
+    desktop_.SetStayOnTop(false);
+    show(instance_, hwnd_);
+}
+
 void WatcherWindow::OnCommand(int id, int code) {
     if (code != BN_CLICKED && code != 0) return;
+    if (id >= IDC_SLOT_BROWSE_BASE && id < IDC_SLOT_BROWSE_BASE + kFolderSlots) {
+        logic_.sbClick(id - IDC_SLOT_BROWSE_BASE);
+        return;
+    }
     switch (id) {
     case IDC_ACTIVATE:
     case IDOK: logic_.btActivateClick(); return;
@@ -391,10 +391,12 @@ void WatcherWindow::OnCommand(int id, int code) {
     case IDCANCEL: SendMessageA(hwnd_, WM_CLOSE, 0, 0); return;
     case IDC_SOUND_ALARM:
     case IDC_SEND_EMAIL: rbSoundAlarmClick(); return;
-    case IDC_WAVE_TEST:
-        logic_.settings.wav = Text(edWave_);
-        PlayAlarmSound();
-        return;
+    case IDC_WAVE_TEST: logic_.playAlarmSound(); return;
+    case IDC_WAVE_BROWSE: logic_.SpeedButton6Click(); return;
+    case IDC_PRINT: logic_.btPrintClick(); return;
+    case IDC_APPEND: logic_.btAppendClick(); return;
+    case IDC_HELP_BUTTON: ShowModal(ShowHelpWindow); return;
+    case IDC_ABOUT_BUTTON: ShowModal(ShowAboutWindow); return;
     case IDM_SHOW_MAIN: Show1Click(); return;
     case IDM_EXIT: Exit1Click(); return;
     default: return;

@@ -11,6 +11,7 @@
 #include "monitor/watch/TrayIcon.h"
 #include "monitor/watch/Win32Clock.h"
 #include "monitor/watch/Win32Collation.h"
+#include "monitor/watch/Win32Desktop.h"
 #include "monitor/watch/Win32DirectoryLister.h"
 
 namespace vigilon {
@@ -34,6 +35,8 @@ public:
     // WatcherView
     void ShowSettings(const MonitorSettings& settings) override;
     MonitorSettings ControlSettings() const override;
+    void SetFolderSlot(int slot, const std::string& folder) override;
+    void SetSoundPath(const std::string& path) override;
     void ShowMessage(const std::string& text) override;
     void StartScanTimer(unsigned milliseconds) override;
     void StopScanTimer() override;
@@ -43,7 +46,6 @@ public:
     void HideSummaryPanel() override;
     void SummaryChanged() override;
     void ShowAlarm() override;
-    void PlayAlarmSound() override;
     void SendEmailMessage() override;
 
 private:
@@ -71,7 +73,7 @@ private:
     void Show1Click();
     void Exit1Click();
     void rbSoundAlarmClick();
-    void SetStayOnTop(bool onTop);
+    void ShowModal(void (*show)(HINSTANCE, HWND));
 
     std::string Text(HWND control) const;
     bool Checked(HWND control) const;
@@ -82,6 +84,7 @@ private:
     Win32DirectoryLister lister_;
     Win32Collation collation_;
     Win32Clock clock_;
+    Win32Desktop desktop_;
     TfrmWatcher logic_;
     TrayIcon tray_;
 

@@ -1,29 +1,11 @@
 """Vigilon.exe started under Wine: first run, automatic start, alarm, single instance."""
-import os
 import time
 import unittest
 
-from testbed import WineTestCase, wait_until, wine_path
-
-KEY = r"HKCU\Software\Quenmark\Vigilon2000"
-CAPTION = "^Vigilon 2000 - monitor Windows folders$"
-MESSAGE = "^Vigilon$"
+from vigilon_case import CAPTION, KEY, MESSAGE, VigilonCase
 
 
-class VigilonStart(WineTestCase):
-    def setUp(self):
-        super().setUp()
-        self.reg_delete(KEY)
-        self.folder = os.path.join(self.tmp, "watched")
-        os.makedirs(self.folder)
-        with open(os.path.join(self.folder, "present.txt"), "w") as f:
-            f.write("here")
-
-    def configure(self, **opts):
-        self.reg_set(KEY + r"\Start", "Dir1", wine_path(self.folder))
-        for name, value in opts.items():
-            self.reg_set(KEY + r"\Opts", name, value)
-
+class VigilonStart(VigilonCase):
     def test_first_run_shows_defaults_and_close_writes_them(self):
         program = self.start("Vigilon.exe")
         window = self.wait_window(CAPTION)
@@ -48,8 +30,7 @@ class VigilonStart(WineTestCase):
         self.screenshot("vigilon-autostart-hidden")
         # Activation wrote the settings it started with.
         self.assertEqual(self.reg_values(KEY + r"\Opts")["Nsecs"][1], "5")
-        with open(os.path.join(self.folder, "new file.txt"), "w") as f:
-            f.write("new")
+        self.touch("new file.txt")
         self.wait_window(CAPTION, timeout=20)
         self.screenshot("vigilon-alarm")
 

@@ -153,3 +153,15 @@ class WineTestCase(unittest.TestCase):
         subprocess.run(["import", "-display", self.display.name, "-window", "root", path],
                        check=False)
         return path
+
+    def poke(self, *args):
+        """Runs WindowPoke (post or click) under Wine; True when the target was found."""
+        tool = os.path.join(BUILD, "bin", "WindowPoke.exe")
+        return subprocess.run(["wine", tool, *args], env=self.env).returncode == 0
+
+    def keys(self, *keys):
+        """Keys to whatever has the focus (a pop-up menu, a dialog)."""
+        subprocess.run(["xdotool", "key", "--delay", "100", *keys], env=self.env)
+
+    def type_text(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "20", text], env=self.env)

@@ -155,9 +155,12 @@ TEST_F(ComparisonTest, ThreeQuietCyclesThenAChangeKeepFourHeaderPairs) {
 
 TEST_F(ComparisonTest, ChangeInAlarmModeShowsAlarmThenStopsTimerThenPlays) {
     view.calls.clear();
+    view.controls.wav = "C:\\ding.wav";
+    desktop.files["C:\\ding.wav"] = "RIFF";
     lister.Touch("C:\\data", "b", 1);
     watcher.Timer1Timer();
-    EXPECT_EQ(view.calls, (Lines{"ShowAlarm", "StopScanTimer", "PlayAlarmSound"}));
+    EXPECT_EQ(view.calls, (Lines{"ShowAlarm", "StopScanTimer"}));
+    EXPECT_EQ(desktop.calls, (Lines{"ShellOpen:C:\\ding.wav"}));
     // The start snapshot is kept: the next cycle finds the same change again.
     watcher.Timer1Timer();
     EXPECT_EQ(LastChanges(), (Lines{"Changed C:\\data\\b"}));

@@ -7,6 +7,7 @@
 #include "monitor/doubles/FakeDirectoryLister.h"
 #include "monitor/doubles/MemorySettingsStore.h"
 #include "monitor/doubles/RecordingView.h"
+#include "monitor/doubles/ScriptedDesktop.h"
 #include "monitor/watch/TfrmWatcher.h"
 
 namespace vigilon::testing {
@@ -19,7 +20,8 @@ protected:
     FakeClock clock;
     MemorySettingsStore store;
     RecordingView view;
-    TfrmWatcher watcher{{lister, collation, clock, store, view}};
+    ScriptedDesktop desktop;
+    TfrmWatcher watcher{{lister, collation, clock, store, view, desktop}};
 
     // Summary lines after the "Date/Time " and " " header pair of the last scan.
     std::vector<std::string> LastChanges() const {

@@ -18,6 +18,14 @@ public:
         calls.push_back("ShowSettings");
     }
     MonitorSettings ControlSettings() const override { return controls; }
+    void SetFolderSlot(int slot, const std::string& folder) override {
+        controls.dirs[slot] = folder;
+        calls.push_back("SetFolderSlot:" + std::to_string(slot) + ":" + folder);
+    }
+    void SetSoundPath(const std::string& path) override {
+        controls.wav = path;
+        calls.push_back("SetSoundPath:" + path);
+    }
     void ShowMessage(const std::string& text) override { calls.push_back("ShowMessage:" + text); }
     void StartScanTimer(unsigned ms) override {
         calls.push_back("StartScanTimer:" + std::to_string(ms));
@@ -29,7 +37,6 @@ public:
     void HideSummaryPanel() override { calls.push_back("HideSummaryPanel"); }
     void SummaryChanged() override {}
     void ShowAlarm() override { calls.push_back("ShowAlarm"); }
-    void PlayAlarmSound() override { calls.push_back("PlayAlarmSound"); }
     void SendEmailMessage() override { calls.push_back("SendEmailMessage"); }
 };
 

@@ -1,0 +1,38 @@
+"""Shared set-up of the Vigilon end-to-end tests."""
+import os
+
+from testbed import WineTestCase, wine_path
+
+KEY = r"HKCU\Software\Quenmark\Vigilon2000"
+CAPTION = "^Vigilon 2000 - monitor Windows folders$"
+MESSAGE = "^Vigilon$"
+WINDOW_CLASS = "TfrmWatcher"
+
+# Control ids and messages of the main window, as a shell or helper program sends them.
+IDC_NEW = 1007
+TRAY_CALLBACK = 1025
+WM_RBUTTONUP = 517
+
+
+class VigilonCase(WineTestCase):
+    def setUp(self):
+        super().setUp()
+        self.reg_delete(KEY)
+        self.folder = os.path.join(self.tmp, "watched")
+        os.makedirs(self.folder)
+        self.touch("present.txt")
+
+    def touch(self, name, text="x"):
+        with open(os.path.join(self.folder, name), "w") as f:
+            f.write(text)
+
+    def configure(self, **opts):
+        self.reg_set(KEY + r"\Start", "Dir1", wine_path(self.folder))
+        for name, value in opts.items():
+            self.reg_set(KEY + r"\Opts", name, value)
+
+    def opts(self):
+        return {name: data for name, (kind, data) in self.reg_values(KEY + r"\Opts").items()}
+
+    def tray_right_click(self):
+        self.assertTrue(self.poke("post", WINDOW_CLASS, str(TRAY_CALLBACK), "0", str(WM_RBUTTONUP)))
