@@ -107,7 +107,7 @@ INT_PTR OnInit(HWND dialog, AboutState& state) {
                                   0, "Arial");
     state.textFont = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0,
                                  0, "Arial");
-    state.marqueeX = MarqueeBand(dialog).right;
+    state.marqueeX = 8;
     SetTimer(dialog, kMarqueeTimer, 30, nullptr);
     return TRUE;
 }

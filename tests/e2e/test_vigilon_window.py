@@ -73,6 +73,46 @@ class VigilonWindow(VigilonCase):
         self.assertIsNotNone(match, repr(data))
         self.assertEqual(match["path"], wine_path(os.path.join(self.folder, "new file.txt")))
 
+    def test_touched_deleted_and_added_files_reach_the_log(self):
+        self.touch("old.txt")
+        past = time.time() - 3600
+        os.utime(os.path.join(self.folder, "present.txt"), (past, past))
+        self.configure(AutoStart="1", Nsecs="5")
+        self.start("Vigilon.exe")
+        time.sleep(3)
+        os.utime(os.path.join(self.folder, "present.txt"))
+        os.remove(os.path.join(self.folder, "old.txt"))
+        self.touch("fresh.txt")
+        window = self.wait_window(CAPTION, timeout=20)
+        self.screenshot("vigilon-alarm-three-kinds")
+        log = os.path.join(self.tmp, "three.txt")
+        self.press(window, "alt+a")
+        dialog = self.wait_window("^Append log to Vigilon.txt file $")
+        self.press(dialog, "ctrl+a")
+        self.type_text(wine_path(log))
+        self.press(dialog, "Return")
+        self.assertTrue(wait_until(lambda: os.path.exists(log), 10))
+        with open(log, "rb") as f:
+            lines = f.read().decode("latin-1").split("\r\n")
+        folder = wine_path(self.folder)
+        self.assertEqual(lines[4:], [f"   Deleted {folder}\\old.txt", f"   Changed {folder}\\present.txt",
+                                     f"   Added {folder}\\fresh.txt", "", ""])
+
+    def test_help_and_about_windows(self):
+        program = self.start("Vigilon.exe")
+        window = self.wait_window_of(program)
+        self.press(window, "alt+h")
+        help_window = self.wait_window("^Help for Vigilon 2000$")
+        self.screenshot("vigilon-help")
+        self.press(help_window, "Return")
+        self.assertTrue(wait_until(lambda: not self.visible_windows("^Help for Vigilon 2000$"), 10))
+        self.press(window, "alt+b")
+        about = self.wait_window("^How to contact us$")
+        self.screenshot("vigilon-about")
+        self.press(about, "Return")
+        self.assertTrue(wait_until(lambda: not self.visible_windows("^How to contact us$"), 10))
+        self.assertIsNone(program.poll())
+
     def test_reactivate_takes_a_fresh_snapshot(self):
         window = self.alarm()
         self.screenshot("vigilon-alarm-before-reactivate")
