@@ -9,6 +9,7 @@ packages=(
   wine wine64
   xvfb xdotool x11-utils imagemagick
   python3 python3-aiosmtpd python3-mutagen
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()
