@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+
+namespace brambletune {
+
+class CSongList;
+class FileSystem;
+class MessageBoxService;
+
+inline constexpr const char* kInvalidAlbumText = "File is not a valid Brambletune Album or is corrupted";
+inline constexpr const char* kInvalidAlbumCaption = "Invalid or Corrupted File";
+
+enum class AlbumMode { kOpen, kAppend };
+
+// The engine's album state that ReadAlbum and WriteAlbum touch.
+struct AlbumPosition {
+    std::int32_t currentSong = -1;  // open: the stored index (0 if negative)
+    std::int32_t oldCount = 0;      // append: the count before appending
+};
+
+// Reads a whole album from an open album file. Reads the header line; a magic
+// that does not begin with "Brambl" (or a header that cannot be read) shows the
+// invalid-file message and returns false with nothing changed. Open mode: the
+// current song becomes the stored index (0 if negative) and ReadFile reads the
+// rest; append mode: oldCount = nSongs, then AppendFile. A read error after the
+// header shows the same message and returns false; the list then is empty (open)
+// or as it was before (append), see CSongList::ReadFile. A "Brambl" magic of no known version
+// gives an empty album (open) or adds nothing (append) and returns true.
+bool ReadAlbum(std::istream& file, CSongList& list, AlbumMode mode, AlbumPosition& position,
+               MessageBoxService& messages);
+
+// The magic written for a save-dialog filter index: 1 and 4 "Brambl27",
+// 2 "Brambl25", 3 "Brambletune 2a", any other "" (nothing is written).
+std::string MagicForFormat(int format);
+
+// Writes a whole album: the header line (magic, currentSong) and SaveFile.
+// Any other format writes nothing. Returns false when the stream failed.
+bool WriteAlbum(std::ostream& file, const CSongList& list, int format, std::int32_t currentSong);
+
+// Opens path and runs ReadAlbum. A file that cannot be opened returns false
+// without a message: reporting opening errors is the caller's business.
+bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& list,
+                   AlbumMode mode, AlbumPosition& position, MessageBoxService& messages);
+
+// Writes the album to a new file beside path (path + ".new"), then replaces path
+// with it in one step, so a failure part-way never destroys the existing album.
+// Returns false, removing the new file, when writing or replacing failed.
+bool SaveAlbumFile(FileSystem& fs, const std::string& path, const CSongList& list, int format,
+                   std::int32_t currentSong);
+
+}  // namespace brambletune

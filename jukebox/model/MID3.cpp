@@ -1,0 +1,143 @@
+#include "jukebox/model/MID3.h"
+
+#include <cstring>
+#include <istream>
+
+#include "jukebox/model/CSong.h"
+#include "jukebox/model/FileSystem.h"
+#include "jukebox/model/TextCase.h"
+#include "jukebox/settings/MGeneral.h"
+#include "jukebox/settings/OptionsRecord.h"
+
+namespace brambletune {
+namespace {
+
+std::string Field(const char* block, std::size_t offset, std::size_t width) {
+    std::string text = TrimNull(std::string_view(block + offset, width));
+    text.resize(width, ' ');
+    return text;
+}
+
+std::string RTrim(const std::string& text) {
+    const auto end = text.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+bool IsWordBreak(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+TagRecord DecodeTag(const char* block) {
+    TagRecord tag;
+    tag.tag.assign(block, 3);
+    tag.title = Field(block, 3, 30);
+    tag.artist = Field(block, 33, 30);
+    tag.album = Field(block, 63, 30);
+    tag.year = Field(block, 93, 4);
+    tag.comment = Field(block, 97, 30);
+    tag.genre = static_cast<std::uint8_t>(block[127]);
+    return tag;
+}
+
+bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag) {
+    if (!fs.FileExists(path)) return false;
+    auto in = fs.OpenRead(path);
+    if (!in) return false;
+    in->seekg(0, std::ios::end);
+    const std::streamoff size = in->tellg();
+    if (!*in || size < static_cast<std::streamoff>(TagRecord::kSize)) return false;
+    char block[TagRecord::kSize] = {};
+    in->seekg(size - static_cast<std::streamoff>(TagRecord::kSize), std::ios::beg);
+    in->read(block, TagRecord::kSize);
+    if (in->gcount() != static_cast<std::streamsize>(TagRecord::kSize)) {
+        std::memset(block, 0, sizeof block);  // a read error: no "TAG"
+    }
+    in.reset();
+    if (std::memcmp(block, "TAG", 3) != 0) return false;
+    tag = DecodeTag(block);
+    return true;
+}
+
+PathParts SplitPath(std::string_view path, bool firstDot) {
+    // 1-based character positions; 0 = none.
+    using Pos = std::size_t;
+    const auto lastBefore = [&](char c, Pos before) -> Pos {  // last c at a position < before
+        if (before <= 1) return 0;
+        const auto p = path.rfind(c, before - 2);
+        return p == std::string_view::npos ? 0 : p + 1;
+    };
+    const Pos n = path.size();
+    const Pos p1 = lastBefore('\\', n + 1);
+    const Pos p2 = p1 > 0 ? lastBefore('\\', p1) : 0;
+    const Pos p3 = p2 > 0 ? lastBefore('\\', p2) : 0;
+    Pos dot = 0;
+    if (firstDot) {
+        const auto p = path.find('.', p1 == 0 ? 0 : p1 - 1);
+        dot = p == std::string_view::npos ? 0 : p + 1;
+    } else {
+        dot = lastBefore('.', n + 1);
+    }
+    if (dot < p1) dot = 0;
+
+    PathParts parts;
+    parts.folder = std::string(path.substr(0, p1));
+    parts.title = dot > 0 ? std::string(path.substr(p1, dot - p1 - 1)) : std::string(path.substr(p1));
+    if (p2 > 0) parts.containing = std::string(path.substr(p2, p1 - p2 - 1));
+    if (p3 > 0) parts.parent = std::string(path.substr(p3, p2 - p3 - 1));
+    return parts;
+}
+
+std::string FixCase(std::string_view text, const TextCase& textCase) {
+    if (textCase.Upper(text) != text) return std::string(text);  // has a lower-case letter
+    std::string result = textCase.Lower(text);
+    bool wordStart = true;
+    for (char& c : result) {
+        if (IsWordBreak(c)) {
+            wordStart = true;
+        } else if (wordStart) {
+            c = textCase.Upper(std::string_view(&c, 1))[0];
+            wordStart = false;
+        }
+    }
+    return result;
+}
+
+GuessSettings GuessSettingsOf(const OptionsRecord& options) {
+    GuessSettings s;
+    s.lyricsExtension = options.LyricsExtension();
+    s.firstDot = options.FirstDot();
+    s.guessMode = options.GuessMode();
+    return s;
+}
+
+void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings& settings,
+                      const FileSystem& fs, const TextCase& textCase) {
+    song.songPath = path;
+    const PathParts parts = SplitPath(path, settings.firstDot);
+    const std::string extension = TrimNull(settings.lyricsExtension);
+    song.songLyrics = parts.folder + parts.title;
+    if (!extension.empty()) song.songLyrics += "." + extension;
+
+    TagRecord tag;
+    if (ReadTag(fs, path, tag)) {
+        song.songTitle = RTrim(tag.title);
+        song.songArtist = RTrim(tag.artist);
+        song.songAlbum = RTrim(tag.album);
+        song.songYear = RTrim(tag.year);
+        song.songComments = RTrim(tag.comment);
+        song.songGenre = tag.genre;
+        return;
+    }
+    song.songTitle = FixCase(parts.title, textCase);
+    switch (settings.guessMode) {
+        case 1: song.songArtist = FixCase(parts.containing, textCase); break;
+        case 2: song.songAlbum = FixCase(parts.containing, textCase); break;
+        case 3:
+            song.songArtist = FixCase(parts.parent, textCase);
+            song.songAlbum = FixCase(parts.containing, textCase);
+            break;
+        default: break;
+    }
+}
+
+}  // namespace brambletune

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace brambletune {
+
+class CSong;
+class FileSystem;
+class OptionsRecord;
+class TextCase;
+
+// The ID3 version 1 tag as ReadTag returns it: each text field cut at its first
+// NUL and padded with blanks to its width; the genre byte unchanged.
+struct TagRecord {
+    static constexpr std::size_t kSize = 128;
+    std::string tag;      // "TAG"
+    std::string title;    // 30
+    std::string artist;   // 30
+    std::string album;    // 30
+    std::string year;     // 4
+    std::string comment;  // 30
+    std::uint8_t genre = 255;
+};
+
+// Decodes a 128-byte block (no check of the "TAG" marker).
+TagRecord DecodeTag(const char* block);
+
+// True when the file exists, is at least 128 bytes long and its last 128 bytes
+// begin with "TAG" (case-sensitive); tag is then filled. A missing, unreadable or
+// too short file, or a folder, has no tag. A read error counts as no tag.
+bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag);
+
+// Takes a media path apart. firstDot: the title ends at the first dot of the file
+// name (true) or at the last dot (false).
+struct PathParts {
+    std::string folder;      // up to and including the last backslash
+    std::string title;       // file name up to the dot
+    std::string containing;  // name of the containing folder, or ""
+    std::string parent;      // name of the folder above it, or ""
+};
+PathParts SplitPath(std::string_view path, bool firstDot);
+
+// Proper case (first letter of each word upper, the rest lower) when the text
+// has no lower-case letter; otherwise the text unchanged. Words are separated
+// by blanks, tabs, CR and LF.
+std::string FixCase(std::string_view text, const TextCase& textCase);
+
+// The settings consulted when a song is made for a path.
+struct GuessSettings {
+    std::string lyricsExtension;  // cut at its first NUL; may be empty
+    bool firstDot = true;
+    std::int32_t guessMode = 3;   // 1 artist, 2 album, 3 album + parent artist, else none
+};
+GuessSettings GuessSettingsOf(const OptionsRecord& options);
+
+// Fills song (which should be freshly cleared) for a media file path: path,
+// lyrics file, then the tag's fields or, without a tag, the guesses.
+void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings& settings,
+                      const FileSystem& fs, const TextCase& textCase);
+
+}  // namespace brambletune

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace brambletune {
+
+// Modal message boxes as the model reports to the user. Style and result use
+// the Win32 MessageBox codes.
+class MessageBoxService {
+public:
+    static constexpr std::uint32_t kOk = 0x00000000;               // MB_OK
+    static constexpr std::uint32_t kIconExclamation = 0x00000030;  // MB_ICONEXCLAMATION
+    static constexpr std::uint32_t kIconInformation = 0x00000040;  // MB_ICONINFORMATION
+
+    virtual ~MessageBoxService() = default;
+    // Shows the box and returns the button chosen (1 = IDOK).
+    virtual int Show(const std::string& text, const std::string& caption,
+                     std::uint32_t style) = 0;
+};
+
+}  // namespace brambletune

@@ -1,0 +1,166 @@
+#!/usr/bin/python3
+"""Independent check of ReadTag: MP3-like files tagged with ID3v1 by Debian's
+python3-mutagen are read back by ReadTag (through the jukebox_readtag helper),
+and the fields must equal both what was given to mutagen and what mutagen's own
+ID3v1 parser finds in the file.
+
+usage: mutagen_tag_check.py <jukebox_readtag> <work folder>
+"""
+import os
+import random
+import shutil
+import subprocess
+import sys
+
+from mutagen.id3 import ID3, TALB, TCON, TDRC, TIT2, TPE1, TRCK, COMM
+from mutagen.id3._id3v1 import ParseID3v1
+
+GENRES = {"Blues": 0, "Jazz": 8, "Metal": 9, "Pop": 13, "Rock": 17, "Techno": 18}
+LATIN1 = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,-'!&()éüßÆø"
+
+
+def mp3_like(path, audio_bytes, rng):
+    # An MPEG-1 Layer III frame header followed by filler.
+    with open(path, "wb") as f:
+        f.write(b"\xff\xfb\x90\x64" + bytes(rng.randrange(256) for _ in range(audio_bytes)))
+
+
+def tag_file(path, fields, v1=2):
+    tags = ID3()
+    if fields.get("title") is not None:
+        tags.add(TIT2(encoding=3, text=fields["title"]))
+    if fields.get("artist") is not None:
+        tags.add(TPE1(encoding=3, text=fields["artist"]))
+    if fields.get("album") is not None:
+        tags.add(TALB(encoding=3, text=fields["album"]))
+    if fields.get("year") is not None:
+        tags.add(TDRC(encoding=3, text=fields["year"]))
+    if fields.get("genre") is not None:
+        tags.add(TCON(encoding=3, text=fields["genre"]))
+    if fields.get("track") is not None:
+        tags.add(TRCK(encoding=3, text=str(fields["track"])))
+    if fields.get("comment") is not None:
+        # mutagen's ID3v1 writer takes the comment from the frame keyed "COMM".
+        tags["COMM"] = COMM(encoding=3, lang="eng", desc="", text=fields["comment"])
+    tags.save(path, v1=v1)
+
+
+def read_tags(tool, paths):
+    out = subprocess.run([tool] + paths, check=True, capture_output=True, text=True).stdout
+    results, current = [], None
+    for line in out.splitlines():
+        if line == "NOTAG":
+            results.append(None)
+        elif line == "TAG":
+            current = {}
+            results.append(current)
+        else:
+            name, value = line.split(" ", 1)
+            current[name] = int(value) if name == "genre" else bytes.fromhex(value)
+    if len(results) != len(paths):
+        raise AssertionError("helper printed %d results for %d paths" % (len(results), len(paths)))
+    return results
+
+
+def expected_text(text, width):
+    raw = (text or "").encode("latin1")[:width]
+    return raw.split(b"\0")[0].ljust(width, b" ")
+
+
+def main():
+    tool, work = sys.argv[1], sys.argv[2]
+    shutil.rmtree(work, ignore_errors=True)
+    os.makedirs(work)
+    rng = random.Random(20261207)
+    failures = []
+
+    cases = [
+        dict(title="Hello", artist="Some Band", album="First Album", year="1999",
+             comment="nice one", genre="Rock", track=7),
+        dict(title="  Leading blanks", artist="A" * 40, album="B" * 30, year="2024",
+             comment="C" * 40, genre="Unknown Genre"),
+        dict(title="Héllo Wörld ßæø", artist="", album=None, year=None, comment=None, genre="Blues"),
+        dict(title=None, artist=None, album=None, year="19", comment="x", genre=None),
+    ]
+    for _ in range(40):
+        def rnd(n):
+            return "".join(rng.choice(LATIN1) for _ in range(rng.randrange(n)))
+        cases.append(dict(title=rnd(40), artist=rnd(40), album=rnd(40),
+                          year=str(rng.randrange(1900, 2100)), comment=rnd(35),
+                          genre=rng.choice(list(GENRES) + ["Nope"]),
+                          track=rng.choice([None, rng.randrange(1, 100)])))
+
+    paths = []
+    for i, fields in enumerate(cases):
+        path = os.path.join(work, "song%02d.mp3" % i)
+        mp3_like(path, rng.choice([0, 10, 200, 5000]), rng)
+        tag_file(path, fields)
+        paths.append(path)
+
+    results = read_tags(tool, paths)
+    for path, fields, got in zip(paths, cases, results):
+        if got is None:
+            failures.append("%s: ReadTag found no tag" % path)
+            continue
+        with open(path, "rb") as f:
+            block = f.read()[-128:]
+        parsed = ParseID3v1(block)
+        # mutagen normalises the timestamp it is given ("19" becomes "0019").
+        year_text = str(TDRC(encoding=3, text=fields["year"])) if fields.get("year") else ""
+        year = year_text.encode("ascii")[:4].ljust(4, b"\0")
+        want = {
+            "title": expected_text(fields.get("title"), 30),
+            "artist": expected_text(fields.get("artist"), 30),
+            "album": expected_text(fields.get("album"), 30),
+            "year": year.split(b"\0")[0].ljust(4, b" "),
+            "comment": expected_text(fields.get("comment"), 28).ljust(30, b" "),
+            "genre": GENRES.get(fields.get("genre"), 255),
+        }
+        for name, value in want.items():
+            if got[name] != value:
+                failures.append("%s: %s is %r, mutagen was given %r" % (path, name, got[name], value))
+        # Cross-check with mutagen's own ID3v1 parser (which also strips blanks).
+        mutagen_view = {
+            "title": str(parsed["TIT2"]) if "TIT2" in parsed else "",
+            "artist": str(parsed["TPE1"]) if "TPE1" in parsed else "",
+            "album": str(parsed["TALB"]) if "TALB" in parsed else "",
+            "comment": str(parsed["COMM"]) if "COMM" in parsed else "",
+        }
+        for name, text in mutagen_view.items():
+            mine = got[name].decode("latin1").strip()
+            if mine != text:
+                failures.append("%s: %s is %r, mutagen reads %r" % (path, name, mine, text))
+        genre_mutagen = GENRES.get(parsed["TCON"].genres[0], -1) if "TCON" in parsed else 255
+        if got["genre"] != genre_mutagen:
+            failures.append("%s: genre %d, mutagen reads %r" % (path, got["genre"], genre_mutagen))
+
+    # Files without an ID3v1 tag, too short files, a folder and a missing path.
+    no_tag = []
+    p = os.path.join(work, "v2only.mp3")
+    mp3_like(p, 500, rng)
+    tag_file(p, dict(title="only v2"), v1=0)
+    no_tag.append(p)
+    p = os.path.join(work, "short.mp3")
+    with open(p, "wb") as f:
+        f.write(b"TAG" + b"x" * 96)  # 99 bytes, begins with TAG
+    no_tag.append(p)
+    p = os.path.join(work, "lowercase.mp3")
+    with open(p, "wb") as f:
+        f.write(b"\0" * 300 + b"tag" + b"y" * 125)
+    no_tag.append(p)
+    p = os.path.join(work, "folder.mp3")
+    os.makedirs(p)
+    no_tag.append(p)
+    no_tag.append(os.path.join(work, "missing.mp3"))
+    for path, got in zip(no_tag, read_tags(tool, no_tag)):
+        if got is not None:
+            failures.append("%s: expected no tag, got %r" % (path, got))
+
+    for line in failures:
+        print("FAIL", line)
+    print("%d tagged files, %d untagged paths, %d failures" % (len(cases), len(no_tag), len(failures)))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
