@@ -28,6 +28,7 @@
 #include "monitor/doubles/MemorySettingsStore.h"
 #include "monitor/doubles/RecordingView.h"
 #include "monitor/doubles/ScriptedDesktop.h"
+#include "monitor/doubles/ScriptedMail.h"
 
 namespace fs = std::filesystem;
 using namespace vigilon;
@@ -112,7 +113,8 @@ void Measure(const fs::path& root, int count) {
     testing::MemorySettingsStore store;
     testing::RecordingView view;
     testing::ScriptedDesktop desktop;
-    TfrmWatcher watcher({lister, collation, clock, store, view, desktop});
+    testing::ScriptedMail mail;
+    TfrmWatcher watcher({lister, collation, clock, store, view, desktop, mail});
     watcher.settings.dirs[0] = folder;
 
     const double listing = Best([&] {

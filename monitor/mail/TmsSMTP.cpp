@@ -1,5 +1,6 @@
 #include "monitor/mail/TmsSMTP.h"
 
+#include <string>
 #include <vector>
 
 #include "monitor/mail/MailErrors.h"
@@ -43,6 +44,7 @@ void TmsSMTP::Greet() {
     ExpectReply(2);
     SendLine("HELO " + LocalHostName());
     if (ReadReply() / 100 == 2) return;
+    if (!Connected()) throw EServerError(LastReply());
     Command("HELO", 2);
 }
 
@@ -64,14 +66,26 @@ void TmsSMTP::SendEnvelope() {
     Command("DATA", 3);
 }
 
+// The empty line and the end-of-data line go out with the last block: sent
+// apart, the small write would wait for the acknowledgement of the block
+// (Nagle's algorithm against delayed acknowledgements), which costs tens of
+// milliseconds per mail.
 void TmsSMTP::SendContent(std::istream& encoded) {
+    static constexpr char kEndOfData[] = "\r\n.\r\n";
     encoded.seekg(0);
     std::vector<char> block(kDataBlockSize);
-    while (encoded.read(block.data(), static_cast<std::streamsize>(block.size())) || encoded.gcount() > 0) {
-        SendData(block.data(), static_cast<std::size_t>(encoded.gcount()));
+    while (true) {
+        encoded.read(block.data(), static_cast<std::streamsize>(block.size()));
+        const auto count = static_cast<std::size_t>(encoded.gcount());
+        if (encoded.peek() == std::char_traits<char>::eof()) {
+            std::string last(block.data(), count);
+            last += kEndOfData;
+            SendData(last.data(), last.size());
+            break;
+        }
+        SendData(block.data(), count);
     }
-    SendLine("");
-    Command(".", 2);
+    ExpectReply(2);
 }
 
 // QUIT goes out only on a live connection; the socket is closed whatever the

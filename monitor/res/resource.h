@@ -49,3 +49,18 @@
 #define IDC_HELP_TEXT 301
 #define IDD_ABOUT 310
 #define IDC_WEB 311
+
+// E-mail pages of the notification page
+#define IDC_MAIL_TABS 1500
+#define IDC_MAPI 1501
+#define IDC_SMTP 1502
+#define IDC_SERVER_LABEL 1503
+#define IDC_SERVER 1504
+#define IDC_SENDER_LABEL 1505
+#define IDC_SENDER 1506
+#define IDC_EMAIL_LABEL 1507
+#define IDC_EMAIL 1508
+#define IDC_RECIPIENTS_LABEL 1509
+#define IDC_RECIPIENTS 1510
+#define IDC_SUBJECT_LABEL 1511
+#define IDC_SUBJECT 1512

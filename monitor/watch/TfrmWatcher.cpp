@@ -75,17 +75,42 @@ void TfrmWatcher::ClearAndReload() {
 }
 
 void TfrmWatcher::Timer1Timer() {
+    // A send pumps window messages while it waits; a scan meanwhile would mail
+    // the same changes a second time, so it is skipped. The next tick scans.
+    if (sending_) return;
     lbScan1.Clear();
     LoadAllSlots(lbScan1);
     if (!areListBoxesDifferent(lbStart1, lbScan1)) return;
     if (!settings.soundAlarm) {
-        services_.view.SendEmailMessage();
+        sendEmailMessage();
         return;
     }
     services_.view.ShowAlarm();
     services_.view.StopScanTimer();
     active_ = false;
     playAlarmSound();
+}
+
+void TfrmWatcher::sendEmailMessage() {
+    struct SendingMark {
+        bool& flag;
+        explicit SendingMark(bool& f) : flag(f) { flag = true; }
+        ~SendingMark() { flag = false; }
+    } mark(sending_);
+    const MonitorSettings current = services_.view.ControlSettings();
+    try {
+        if (current.mapi) {
+            services_.mail.SendMapi(current.recipients, current.subject, meSummary);
+        } else {
+            services_.mail.SendSmtp(current, meSummary);
+        }
+    } catch (const std::exception& error) {
+        // The snapshot and the summary stay: the next scan finds the changes again
+        // and tries once more with everything gathered since the last success.
+        services_.desktop.ShowError(error.what());
+        return;
+    }
+    ClearAndReload();
 }
 
 void TfrmWatcher::FormCreate() {

@@ -6,6 +6,7 @@
 #include "monitor/watch/Clock.h"
 #include "monitor/watch/Collation.h"
 #include "monitor/watch/DirectoryLister.h"
+#include "monitor/watch/MailTransport.h"
 #include "monitor/watch/MonitorSettings.h"
 #include "monitor/watch/SettingsStore.h"
 #include "monitor/watch/SnapshotList.h"
@@ -38,6 +39,7 @@ public:
         SettingsStore& store;
         WatcherView& view;
         WatcherDesktop& desktop;
+        MailTransport& mail;
     };
     explicit TfrmWatcher(const Services& services);
 
@@ -50,6 +52,7 @@ public:
     bool areListBoxesDifferent(const SnapshotList& start, const SnapshotList& scan);
     void ClearAndReload();
     void Timer1Timer();
+    void sendEmailMessage();
 
     void FormCreate();
     void btActivateClick();
@@ -63,6 +66,8 @@ public:
     void btAppendClick();
 
     bool Active() const { return active_; }
+    // True from the start of a send until it and its error box are over.
+    bool Sending() const { return sending_; }
 
 private:
     enum class Presence { Absent, Changed, Unchanged };
@@ -72,6 +77,7 @@ private:
 
     Services services_;
     bool active_ = false;
+    bool sending_ = false;
 };
 
 }  // namespace vigilon

@@ -33,7 +33,6 @@ public:
     virtual void SummaryChanged() = 0;
     // Panel at (2, 2) in front, window on top and restored, button "Reactivate".
     virtual void ShowAlarm() = 0;
-    virtual void SendEmailMessage() = 0;
 };
 
 }  // namespace vigilon

@@ -28,7 +28,7 @@ RECT Bounds(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
 WatcherWindow::WatcherWindow(HINSTANCE instance, SettingsStore& store)
     : instance_(instance),
       store_(store),
-      logic_({lister_, collation_, clock_, store_, *this, desktop_}) {}
+      logic_({lister_, collation_, clock_, store_, *this, desktop_, mail_}) {}
 
 WatcherWindow::~WatcherWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -76,6 +76,7 @@ bool WatcherWindow::Create(bool hiddenStart) {
 
     logic_.FormCreate();
     rbSoundAlarmClick();
+    rbMAPIClick();
     if (!hiddenStart) ShowWindow(hwnd_, SW_SHOW);
     return true;
 }
@@ -121,22 +122,29 @@ void WatcherWindow::CreateControls() {
     CreateFonts();
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
-    tabs_ = AddControl(WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, Bounds(4, 4, 396, 330),
-                       IDC_TABS);
-    for (const char* name : {"Folders", "Notification"}) {
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(name);
-        SendMessageA(tabs_, TCM_INSERTITEMA, SendMessageA(tabs_, TCM_GETITEMCOUNT, 0, 0),
-                     reinterpret_cast<LPARAM>(&item));
-    }
+    tabs_ = AddTabs(Bounds(4, 4, 396, 330), IDC_TABS, {"Folders", "Notification"});
     CreateFolderPage();
     CreateNotificationPage();
     CreateButtons();
+    CreateMailPages();
     CreateSummaryPanel();
-    // Children are stacked in creation order; the tab control goes beneath its pages.
-    SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ShowPage(0);
+    // Children are stacked in creation order; the tab controls go beneath their pages.
+    for (HWND tabs : {mailTabs_, tabs_}) {
+        SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    UpdateVisibility();
+}
+
+HWND WatcherWindow::AddTabs(RECT bounds, int id, std::initializer_list<const char*> names) {
+    HWND tabs = AddControl(WC_TABCONTROLA, "", WS_TABSTOP, bounds, id);
+    for (const char* name : names) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(name);
+        SendMessageA(tabs, TCM_INSERTITEMA, SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+    return tabs;
 }
 
 void WatcherWindow::CreateFolderPage() {
@@ -201,6 +209,39 @@ void WatcherWindow::CreateNotificationPage() {
     page.insert(page.end(), alarmControls_.begin(), alarmControls_.end());
 }
 
+void WatcherWindow::CreateMailPages() {
+    mailTabs_ = AddTabs(Bounds(12, 84, 380, 240), IDC_MAIL_TABS, {"SMTP", "Recipients", "Subject line"});
+    rbMAPI_ = AddControl(WC_BUTTONA, "Use MAPI to send e-mail", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+                         Bounds(24, 116, 300, 18), IDC_MAPI);
+    rbSMTP_ = AddControl(WC_BUTTONA, "Use SMTP to send e-mail", BS_AUTORADIOBUTTON,
+                         Bounds(24, 138, 300, 18), IDC_SMTP);
+    mailPages_[0] = {rbMAPI_, rbSMTP_};
+    const DWORD edit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+    pnlSMTP_.push_back(AddControl(WC_STATICA, "SMTP Server", WS_GROUP, Bounds(24, 170, 100, 16),
+                                  IDC_SERVER_LABEL));
+    edServer_ = AddControl(WC_EDITA, "", edit, Bounds(130, 167, 250, 22), IDC_SERVER);
+    pnlSMTP_.push_back(AddControl(WC_STATICA, "Sender name", 0, Bounds(24, 200, 100, 16),
+                                  IDC_SENDER_LABEL));
+    edSender_ = AddControl(WC_EDITA, "", edit, Bounds(130, 197, 250, 22), IDC_SENDER);
+    pnlSMTP_.push_back(AddControl(WC_STATICA, "Sender e-mail", 0, Bounds(24, 230, 100, 16),
+                                  IDC_EMAIL_LABEL));
+    edEmail_ = AddControl(WC_EDITA, "", edit, Bounds(130, 227, 250, 22), IDC_EMAIL);
+    pnlSMTP_.insert(pnlSMTP_.end(), {edServer_, edSender_, edEmail_});
+
+    mailPages_[1].push_back(AddControl(WC_STATICA,
+                                       "List of recipient e-mail addresses (one per line):", WS_GROUP,
+                                       Bounds(24, 116, 356, 16), IDC_RECIPIENTS_LABEL));
+    meRecipients_ = AddControl(WC_EDITA, "",
+                               WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                   ES_WANTRETURN,
+                               Bounds(24, 136, 356, 176), IDC_RECIPIENTS);
+    mailPages_[1].push_back(meRecipients_);
+    mailPages_[2].push_back(AddControl(WC_STATICA, "Subject line on e-mail", WS_GROUP,
+                                       Bounds(24, 116, 356, 16), IDC_SUBJECT_LABEL));
+    edSubject_ = AddControl(WC_EDITA, "", edit, Bounds(24, 136, 356, 22), IDC_SUBJECT);
+    mailPages_[2].push_back(edSubject_);
+}
+
 void WatcherWindow::CreateButtons() {
     cbAutoStart_ = AddControl(WC_BUTTONA, "Automatically bypass this screen on start-up?",
                               WS_TABSTOP | BS_AUTOCHECKBOX, Bounds(8, 342, 390, 18), IDC_AUTOSTART);
@@ -232,11 +273,21 @@ void WatcherWindow::CreateSummaryPanel() {
                IDC_APPEND, panel);
 }
 
-void WatcherWindow::ShowPage(int page) {
-    for (int p = 0; p < 2; ++p) {
-        for (HWND control : pages_[p]) ShowWindow(control, p == page ? SW_SHOW : SW_HIDE);
-    }
-    if (page == 1) rbSoundAlarmClick();
+// Which controls show follows the two tab controls and the two radio choices.
+void WatcherWindow::UpdateVisibility() {
+    const auto selected = [](HWND tabs) { return static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)); };
+    const int page = selected(tabs_);
+    const bool mailMode = page == 1 && !Checked(rbSoundAlarm_);
+    const int mailPage = selected(mailTabs_);
+    const auto show = [](const std::vector<HWND>& controls, bool visible) {
+        for (HWND control : controls) ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
+    };
+    show(pages_[0], page == 0);
+    show(pages_[1], page == 1);
+    show(alarmControls_, page == 1 && !mailMode);
+    show({mailTabs_}, mailMode);
+    for (int p = 0; p < 3; ++p) show(mailPages_[p], mailMode && mailPage == p);
+    show(pnlSMTP_, mailMode && mailPage == 0 && Checked(rbSMTP_));
 }
 
 // ---- settings <-> controls -------------------------------------------------
@@ -267,11 +318,17 @@ void WatcherWindow::ShowSettings(const MonitorSettings& s) {
     SetChecked(cbAutoStart_, s.autoStart);
     SetChecked(rbSoundAlarm_, s.soundAlarm);
     SetChecked(rbSendEmail_, !s.soundAlarm);
+    SetChecked(rbMAPI_, s.mapi);
+    SetChecked(rbSMTP_, !s.mapi);
+    SetWindowTextA(edServer_, s.server.c_str());
+    SetWindowTextA(edSender_, s.sender.c_str());
+    SetWindowTextA(edEmail_, s.senderEmail.c_str());
+    SetWindowTextA(edSubject_, s.subject.c_str());
+    SetWindowTextA(meRecipients_, JoinLines(s.recipients).c_str());
 }
 
 MonitorSettings WatcherWindow::ControlSettings() const {
-    // Settings without a control on this window keep their last values.
-    MonitorSettings s = logic_.settings;
+    MonitorSettings s;
     for (int i = 0; i < kFolderSlots; ++i) s.dirs[i] = Text(slots_[i]);
     s.wav = Text(edWave_);
     s.nSecs = SecondsFromText(Text(nSecs_));
@@ -280,6 +337,12 @@ MonitorSettings WatcherWindow::ControlSettings() const {
     s.notifyDelete = Checked(cbDelete_);
     s.autoStart = Checked(cbAutoStart_);
     s.soundAlarm = Checked(rbSoundAlarm_);
+    s.mapi = Checked(rbMAPI_);
+    s.server = Text(edServer_);
+    s.sender = Text(edSender_);
+    s.senderEmail = Text(edEmail_);
+    s.subject = Text(edSubject_);
+    s.recipients = SplitLines(Text(meRecipients_));
     return s;
 }
 
@@ -326,20 +389,11 @@ void WatcherWindow::ShowAlarm() {
     SetForegroundWindow(hwnd_);
 }
 
-void WatcherWindow::SendEmailMessage() {
-    MessageBoxA(hwnd_, "Sending e-mail is not available in this version of Vigilon.", kCaption,
-                MB_OK | MB_ICONERROR);
-}
-
 // ---- events -------------------------------------------------------------------
 
-void WatcherWindow::rbSoundAlarmClick() {
-    const bool pageShown = SendMessageA(tabs_, TCM_GETCURSEL, 0, 0) == 1;
-    const bool alarm = Checked(rbSoundAlarm_);
-    for (HWND control : alarmControls_) ShowWindow(control, pageShown && alarm ? SW_SHOW : SW_HIDE);
-}
+void WatcherWindow::rbSoundAlarmClick() { UpdateVisibility(); }
 
-void WatcherWindow::OnTabChanged() { ShowPage(static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0))); }
+void WatcherWindow::rbMAPIClick() { UpdateVisibility(); }
 
 void WatcherWindow::Show1Click() {
     logic_.Show1Click();
@@ -391,6 +445,8 @@ void WatcherWindow::OnCommand(int id, int code) {
     case IDCANCEL: SendMessageA(hwnd_, WM_CLOSE, 0, 0); return;
     case IDC_SOUND_ALARM:
     case IDC_SEND_EMAIL: rbSoundAlarmClick(); return;
+    case IDC_MAPI:
+    case IDC_SMTP: rbMAPIClick(); return;
     case IDC_WAVE_TEST: logic_.playAlarmSound(); return;
     case IDC_WAVE_BROWSE: logic_.SpeedButton6Click(); return;
     case IDC_PRINT: logic_.btPrintClick(); return;
@@ -438,10 +494,7 @@ LRESULT WatcherWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_NOTIFY:
-        if (reinterpret_cast<NMHDR*>(lp)->idFrom == IDC_TABS &&
-            reinterpret_cast<NMHDR*>(lp)->code == static_cast<UINT>(TCN_SELCHANGE)) {
-            OnTabChanged();
-        }
+        if (reinterpret_cast<NMHDR*>(lp)->code == static_cast<UINT>(TCN_SELCHANGE)) UpdateVisibility();
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:

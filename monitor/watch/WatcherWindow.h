@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "monitor/watch/Win32Clock.h"
 #include "monitor/watch/Win32Collation.h"
 #include "monitor/watch/Win32Desktop.h"
+#include "monitor/watch/VigilonMailTransport.h"
 #include "monitor/watch/Win32DirectoryLister.h"
 
 namespace vigilon {
@@ -46,7 +48,6 @@ public:
     void HideSummaryPanel() override;
     void SummaryChanged() override;
     void ShowAlarm() override;
-    void SendEmailMessage() override;
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -55,24 +56,26 @@ private:
     void OnTrayNotify(LPARAM mouseMessage);
     void OnClose();
     void OnDestroy();
-    void OnTabChanged();
+    void UpdateVisibility();
     LRESULT OnColor(UINT msg, HDC dc, HWND control);
     LRESULT OnSummaryColor(HDC dc);
 
     void CreateControls();
     void CreateFolderPage();
     void CreateNotificationPage();
+    void CreateMailPages();
+    HWND AddTabs(RECT bounds, int id, std::initializer_list<const char*> names);
     void CreateButtons();
     void CreateSummaryPanel();
     void CreateFonts();
     HWND AddControl(const char* cls, const char* text, DWORD style, RECT r, int id,
                     HWND parent = nullptr);
     void AddHint(HWND control, const char* text);
-    void ShowPage(int page);
     void ShowTrayMenu();
     void Show1Click();
     void Exit1Click();
     void rbSoundAlarmClick();
+    void rbMAPIClick();
     void ShowModal(void (*show)(HINSTANCE, HWND));
 
     std::string Text(HWND control) const;
@@ -85,6 +88,7 @@ private:
     Win32Collation collation_;
     Win32Clock clock_;
     Win32Desktop desktop_;
+    VigilonMailTransport mail_;
     TfrmWatcher logic_;
     TrayIcon tray_;
 
@@ -98,8 +102,13 @@ private:
     HWND nSecs_ = nullptr, cbNew_ = nullptr, cbChange_ = nullptr, cbDelete_ = nullptr;
     HWND rbSoundAlarm_ = nullptr, rbSendEmail_ = nullptr, edWave_ = nullptr;
     HWND cbAutoStart_ = nullptr, btActivate_ = nullptr, meSummary_ = nullptr;
+    HWND mailTabs_ = nullptr, rbMAPI_ = nullptr, rbSMTP_ = nullptr;
+    HWND edServer_ = nullptr, edSender_ = nullptr, edEmail_ = nullptr;
+    HWND meRecipients_ = nullptr, edSubject_ = nullptr;
     std::array<std::vector<HWND>, 2> pages_;
     std::vector<HWND> alarmControls_;
+    std::array<std::vector<HWND>, 3> mailPages_;  // "SMTP", "Recipients", "Subject line"
+    std::vector<HWND> pnlSMTP_;
     HFONT uiFont_ = nullptr, headingFont_ = nullptr, summaryFont_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;

@@ -166,14 +166,6 @@ TEST_F(ComparisonTest, ChangeInAlarmModeShowsAlarmThenStopsTimerThenPlays) {
     EXPECT_EQ(LastChanges(), (Lines{"Changed C:\\data\\b"}));
 }
 
-TEST_F(ComparisonTest, ChangeInMailModeSendsAndKeepsTimer) {
-    watcher.settings.soundAlarm = false;
-    view.calls.clear();
-    lister.Remove("C:\\data", "b");
-    watcher.Timer1Timer();
-    EXPECT_EQ(view.calls, (Lines{"SendEmailMessage"}));
-}
-
 TEST_F(ComparisonTest, ClearAndReloadEmptiesSummaryAndTakesNewSnapshot) {
     lister.Put("C:\\data", "c", 1);
     EXPECT_TRUE(Scan());

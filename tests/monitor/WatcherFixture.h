@@ -8,6 +8,7 @@
 #include "monitor/doubles/MemorySettingsStore.h"
 #include "monitor/doubles/RecordingView.h"
 #include "monitor/doubles/ScriptedDesktop.h"
+#include "monitor/doubles/ScriptedMail.h"
 #include "monitor/watch/TfrmWatcher.h"
 
 namespace vigilon::testing {
@@ -21,7 +22,8 @@ protected:
     MemorySettingsStore store;
     RecordingView view;
     ScriptedDesktop desktop;
-    TfrmWatcher watcher{{lister, collation, clock, store, view, desktop}};
+    ScriptedMail mail;
+    TfrmWatcher watcher{{lister, collation, clock, store, view, desktop, mail}};
 
     // Summary lines after the "Date/Time " and " " header pair of the last scan.
     std::vector<std::string> LastChanges() const {

@@ -37,7 +37,6 @@ public:
     void HideSummaryPanel() override { calls.push_back("HideSummaryPanel"); }
     void SummaryChanged() override {}
     void ShowAlarm() override { calls.push_back("ShowAlarm"); }
-    void SendEmailMessage() override { calls.push_back("SendEmailMessage"); }
 };
 
 }  // namespace vigilon::testing

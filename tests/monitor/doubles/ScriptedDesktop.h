@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -36,6 +37,7 @@ public:
     std::map<std::string, std::string> files;
     std::vector<std::string> calls;
     std::vector<std::string> printed;
+    std::function<void()> whileErrorShown;  // runs while an error box is open
 
     std::optional<std::string> BrowseFolder(const std::string& initial) override {
         calls.push_back("BrowseFolder:" + initial);
@@ -66,7 +68,10 @@ public:
         calls.push_back("ShellOpen:" + path);
         return shellOpenWorks;
     }
-    void ShowError(const std::string& text) override { calls.push_back("ShowError:" + text); }
+    void ShowError(const std::string& text) override {
+        calls.push_back("ShowError:" + text);
+        if (whileErrorShown) whileErrorShown();
+    }
     void SetStayOnTop(bool onTop) override { calls.push_back(onTop ? "OnTop" : "NotOnTop"); }
 };
 

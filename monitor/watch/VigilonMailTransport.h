@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+
+#include "monitor/mail/SmtpMailer.h"
+#include "monitor/watch/MailTransport.h"
+
+namespace vigilon {
+
+// The monitor's mail: SMTP through the socket library loaded at start-up,
+// MAPI through the user's mail client.
+class VigilonMailTransport : public MailTransport {
+public:
+    VigilonMailTransport();
+    ~VigilonMailTransport() override;
+
+    void SendMapi(const std::vector<std::string>& recipients, const std::string& subject,
+                  const std::vector<std::string>& body) override;
+    void SendSmtp(const MonitorSettings& settings, const std::vector<std::string>& body) override;
+
+private:
+    SmtpMailer smtp_;
+};
+
+}  // namespace vigilon

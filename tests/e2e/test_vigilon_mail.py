@@ -1,0 +1,118 @@
+"""Vigilon mails its summary over SMTP to a real server on 127.0.0.1 (aiosmtpd)."""
+import email
+import json
+import os
+import socket
+import subprocess
+import sys
+import time
+import unittest
+
+from testbed import REPO, wait_until, wine_path
+from vigilon_case import CAPTION, KEY, MESSAGE, VigilonCase
+
+SINK = os.path.join(REPO, "tests", "monitor", "mail", "smtp_sink.py")
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+class VigilonMail(VigilonCase):
+    def setUp(self):
+        super().setUp()
+        self.port = free_port()
+        self.mails = os.path.join(self.tmp, "mails.jsonl")
+        self.server = None
+        self.start_server()
+        self.second = os.path.join(self.tmp, "second")
+        os.makedirs(self.second)
+        with open(os.path.join(self.second, "doomed.txt"), "w") as f:
+            f.write("x")
+
+    def tearDown(self):
+        self.stop_server()
+        super().tearDown()
+
+    def start_server(self):
+        self.server = subprocess.Popen([sys.executable, SINK, "--port", str(self.port), "--out", self.mails],
+                                       stdout=subprocess.PIPE, text=True)
+        self.assertEqual(self.server.stdout.readline().strip(), "READY")
+
+    def stop_server(self):
+        if self.server and self.server.poll() is None:
+            self.server.terminate()
+            self.server.wait(10)
+        if self.server:
+            self.server.stdout.close()
+        self.server = None
+
+    def received(self):
+        if not os.path.exists(self.mails):
+            return []
+        with open(self.mails) as f:
+            return [json.loads(line) for line in f]
+
+    def wait_mails(self, count, timeout=30):
+        self.assertTrue(wait_until(lambda: len(self.received()) >= count, timeout),
+                        f"expected {count} mails, got {len(self.received())}")
+        return self.received()
+
+    def configure_mail(self):
+        self.configure(AutoStart="1", Nsecs="5", SoundAlarm="0", MAPI="0",
+                       Server=f"127.0.0.1:{self.port}", Sender="Vigilon Test",
+                       SendEmail="vigilon@example.org", Subject="Folder changes",
+                       NumRecip="2", Recip1="first@example.org", Recip2="second@example.org")
+        self.reg_set(KEY + r"\Start", "Dir2", wine_path(self.second))
+
+    def body_lines(self, mail):
+        message = email.message_from_string(mail["content"])
+        return message, message.get_payload(decode=True).decode("latin-1").split("\r\n")
+
+    def test_one_mail_per_changed_scan_and_retries_after_failures(self):
+        self.configure_mail()
+        program = self.start("Vigilon.exe")
+        time.sleep(3)
+        self.touch("added.txt")
+        os.remove(os.path.join(self.second, "doomed.txt"))
+        first = self.wait_mails(1)[0]
+        self.assertEqual(self.visible_windows(CAPTION), [])
+        self.assertEqual(first["mail_from"], "vigilon@example.org")
+        self.assertEqual(first["rcpt_tos"], ["first@example.org", "second@example.org"])
+        message, lines = self.body_lines(first)
+        self.assertEqual(message["Subject"], "Folder changes")
+        self.assertIn("first@example.org", message["To"])
+        self.assertIn("second@example.org", message["To"])
+        self.assertIn("vigilon@example.org", message["From"])
+        self.assertTrue(lines[0].startswith("Date/Time "))
+        self.assertEqual(lines[1:4], [" ", f"Deleted {wine_path(self.second)}\\doomed.txt",
+                                      f"Added {wine_path(self.folder)}\\added.txt"])
+
+        # Server gone: an error box per attempt, the summary keeps growing.
+        self.stop_server()
+        self.touch("while down.txt")
+        for attempt in range(2):
+            box = self.wait_window(MESSAGE, timeout=30)
+            self.screenshot(f"vigilon-mail-error-{attempt + 1}")
+            self.press(box, "Return")
+            self.assertTrue(wait_until(lambda: not self.visible_windows(MESSAGE), 10))
+        self.start_server()
+        mails = self.wait_mails(2)
+        _, lines = self.body_lines(mails[1])
+        added = f"Added {wine_path(self.folder)}\\while down.txt"
+        self.assertEqual(sum(1 for l in lines if l.startswith("Date/Time ")), 3)
+        self.assertEqual(lines.count(added), 3)
+
+        # After a success the summary starts empty again.
+        self.touch("later.txt")
+        mails = self.wait_mails(3)
+        _, lines = self.body_lines(mails[2])
+        self.assertEqual(sum(1 for l in lines if l.startswith("Date/Time ")), 1)
+        self.assertNotIn(added, lines)
+        self.assertIsNone(program.poll())
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
