@@ -1,20 +1,20 @@
 #include "monitor/watch/VigilonMailTransport.h"
 
-#include <stdexcept>
+#include "monitor/mail/MapiLibrary.h"
+#include "monitor/mail/MapiWin32Cursor.h"
 
 namespace vigilon {
 
-VigilonMailTransport::VigilonMailTransport() : smtp_(CreatePlatformSocketApi()) {}
+VigilonMailTransport::VigilonMailTransport()
+    : smtp_(CreatePlatformSocketApi()),
+      mapi_(std::make_unique<MapiLibrary>(), std::make_unique<MapiWin32Cursor>()) {}
 
 VigilonMailTransport::~VigilonMailTransport() = default;
 
 void VigilonMailTransport::SendMapi(const std::vector<std::string>& recipients,
                                     const std::string& subject,
                                     const std::vector<std::string>& body) {
-    (void)recipients;
-    (void)subject;
-    (void)body;
-    throw std::runtime_error("Sending through MAPI is not available yet.");
+    mapi_.Send(recipients, subject, body);
 }
 
 void VigilonMailTransport::SendSmtp(const MonitorSettings& settings,

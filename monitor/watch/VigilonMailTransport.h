@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "monitor/mail/MapiMailer.h"
 #include "monitor/mail/SmtpMailer.h"
 #include "monitor/watch/MailTransport.h"
 
@@ -20,6 +21,7 @@ public:
 
 private:
     SmtpMailer smtp_;
+    MapiMailer mapi_;
 };
 
 }  // namespace vigilon

@@ -102,10 +102,11 @@ class WineTestCase(unittest.TestCase):
 
     # ---- programs ---------------------------------------------------------
 
-    def start(self, program, *args):
-        process = subprocess.Popen(["wine", os.path.join(BUILD, "bin", program), *args],
-                                   env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+    def start(self, program, *args, path=None, extra_env=None):
+        """Starts a program of the build (or the one at path) under Wine."""
+        env = dict(self.env, **(extra_env or {}))
+        process = subprocess.Popen(["wine", path or os.path.join(BUILD, "bin", program), *args],
+                                   env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.processes.append(process)
         return process
 

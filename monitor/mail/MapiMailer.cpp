@@ -1,0 +1,24 @@
+#include "monitor/mail/MapiMailer.h"
+
+#include <utility>
+
+#include "monitor/mail/MapiErrors.h"
+
+namespace vigilon {
+
+MapiMailer::MapiMailer(std::unique_ptr<MapiApi> api, std::unique_ptr<MapiCursor> cursor)
+    : message_(std::move(api), std::move(cursor)) {
+    message_.Review = false;
+}
+
+void MapiMailer::Send(const std::vector<std::string>& recipients, const std::string& subject,
+                      const std::vector<std::string>& body) {
+    // The running send still reads the lists this would replace.
+    if (Busy()) throw EMailError(kMapiBusyMessage);
+    message_.ToRecipients = recipients;
+    message_.Subject = subject;
+    message_.MessageText = body;
+    message_.Send();
+}
+
+}  // namespace vigilon
