@@ -31,8 +31,8 @@ brambletune::CSong MakeSong(int i) {
     brambletune::CSong s;
     const std::string n = std::to_string(i);
     s.songTitle = "Song number " + n;
-    s.songPath = "C:\\Music\\Artist " + std::to_string(i % 97) + "\\Album " + std::to_string(i % 13) +
-                 "\\Song number " + n + ".mp3";
+    s.songPath = "C:\\Music\\Artist " + std::to_string(i % 97) + "\\Album " +
+                 std::to_string(i % 13) + "\\Song number " + n + ".mp3";
     s.songArtist = "Artist " + std::to_string(i % 97);
     s.songAlbum = "Album " + std::to_string(i % 13);
     s.songYear = std::to_string(1950 + i % 70);
@@ -45,7 +45,9 @@ brambletune::CSong MakeSong(int i) {
     return s;
 }
 
-double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(Clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
 
 }  // namespace
 
@@ -75,8 +77,8 @@ int main(int argc, char** argv) {
             brambletune::CSongList back;
             brambletune::AlbumPosition position;
             SilentMessages messages;
-            const bool ok = brambletune::LoadAlbumFile(fs, path, back, brambletune::AlbumMode::kOpen,
-                                                       position, messages);
+            const bool ok = brambletune::LoadAlbumFile(
+                fs, path, back, brambletune::AlbumMode::kOpen, position, messages);
             const auto t2 = Clock::now();
             if (!ok || back.nSongs() != n || !back.song(n - 1).IsEqual(list.song(n - 1))) {
                 std::printf("load failed or differs: %s\n", path.c_str());

@@ -122,7 +122,8 @@ void Measure(const fs::path& root, int count) {
         lister.List(pathPlusName(folder, "*.*"), entries);
     });
     const double reference = Best([&] {
-        if (std::system(ReferenceCommand(folder).c_str()) != 0) std::fprintf(stderr, "reference failed\n");
+        if (std::system(ReferenceCommand(folder).c_str()) != 0)
+            std::fprintf(stderr, "reference failed\n");
     });
     const double snapshot = Best([&] { watcher.ClearAndReload(); });
     watcher.lbScan1.Clear();
@@ -131,15 +132,17 @@ void Measure(const fs::path& root, int count) {
         watcher.meSummary.clear();
         watcher.areListBoxesDifferent(watcher.lbStart1, watcher.lbScan1);
     });
-    std::printf("%7d entries: listing %8.4f s (reference tool %8.4f s, ratio %.2f), "
-                "snapshot (list + order) %8.4f s, comparison %8.4f s\n",
-                count, listing, reference, listing / reference, snapshot, compare);
+    std::printf(
+        "%7d entries: listing %8.4f s (reference tool %8.4f s, ratio %.2f), "
+        "snapshot (list + order) %8.4f s, comparison %8.4f s\n",
+        count, listing, reference, listing / reference, snapshot, compare);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const fs::path root = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "snapshot_bench";
+    const fs::path root =
+        argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "snapshot_bench";
     for (int count : {1000, 10000, 100000}) Measure(root, count);
     return 0;
 }

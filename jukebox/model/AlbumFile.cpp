@@ -53,11 +53,11 @@ bool ReadAlbum(std::istream& file, CSongList& list, AlbumMode mode, AlbumPositio
 
 std::string MagicForFormat(int format) {
     switch (format) {
-        case 1:
-        case 4: return std::string(kMagic27);
-        case 2: return std::string(kMagic25);
-        case 3: return std::string(kMagic2a);
-        default: return "";
+    case 1:
+    case 4: return std::string(kMagic27);
+    case 2: return std::string(kMagic25);
+    case 3: return std::string(kMagic2a);
+    default: return "";
     }
 }
 
@@ -75,8 +75,8 @@ bool WriteAlbum(std::ostream& file, const CSongList& list, int format, std::int3
     return static_cast<bool>(file);
 }
 
-bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& list,
-                   AlbumMode mode, AlbumPosition& position, MessageBoxService& messages) {
+bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& list, AlbumMode mode,
+                   AlbumPosition& position, MessageBoxService& messages) {
     auto in = fs.OpenRead(path);
     if (!in) return false;
     return ReadAlbum(*in, list, mode, position, messages);

@@ -11,7 +11,8 @@ class CSongList;
 class FileSystem;
 class MessageBoxService;
 
-inline constexpr const char* kInvalidAlbumText = "File is not a valid Brambletune Album or is corrupted";
+inline constexpr const char* kInvalidAlbumText =
+    "File is not a valid Brambletune Album or is corrupted";
 inline constexpr const char* kInvalidAlbumCaption = "Invalid or Corrupted File";
 
 enum class AlbumMode { kOpen, kAppend };
@@ -43,8 +44,8 @@ bool WriteAlbum(std::ostream& file, const CSongList& list, int format, std::int3
 
 // Opens path and runs ReadAlbum. A file that cannot be opened returns false
 // without a message: reporting opening errors is the caller's business.
-bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& list,
-                   AlbumMode mode, AlbumPosition& position, MessageBoxService& messages);
+bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& list, AlbumMode mode,
+                   AlbumPosition& position, MessageBoxService& messages);
 
 // Writes the album to a new file beside path (path + ".new"), then replaces path
 // with it in one step, so a failure part-way never destroys the existing album.

@@ -9,8 +9,12 @@ namespace {
 
 constexpr int kEof = std::char_traits<char>::eof();
 
-bool IsBlank(int c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+bool IsBlank(int c) {
+    return c == ' ' || c == '\t';
+}
+bool IsLineEnd(int c) {
+    return c == '\r' || c == '\n';
+}
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -127,7 +131,9 @@ bool AlbumReader::ReadBool(bool& out) {
 
 AlbumWriter::AlbumWriter(std::ostream& out) : out_(out) {}
 
-AlbumWriter::~AlbumWriter() { Flush(); }
+AlbumWriter::~AlbumWriter() {
+    Flush();
+}
 
 void AlbumWriter::Flush() {
     if (!pending_.empty()) {
@@ -137,7 +143,8 @@ void AlbumWriter::Flush() {
 }
 
 void AlbumWriter::WriteLine(std::string_view text) {
-    for (const char c : text) pending_.push_back(IsLineEnd(static_cast<unsigned char>(c)) ? ' ' : c);
+    for (const char c : text)
+        pending_.push_back(IsLineEnd(static_cast<unsigned char>(c)) ? ' ' : c);
     pending_ += "\r\n";
     if (pending_.size() >= (64u << 10)) Flush();
 }

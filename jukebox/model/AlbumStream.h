@@ -33,7 +33,7 @@ private:
     bool ReadItem(std::string& out, bool& quoted);
     bool ReadQuoted(std::string& out);    // after the opening quote
     bool ReadUnquoted(std::string& out);  // blanks at its end are dropped
-    void SkipLineEnd(int c);  // after a CR, also swallows the LF that follows
+    void SkipLineEnd(int c);              // after a CR, also swallows the LF that follows
 
     std::streambuf& buffer_;
     std::size_t maxItem_;

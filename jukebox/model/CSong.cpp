@@ -47,7 +47,9 @@ bool CSong::LikeSong(const CSong& candidate, const TextCase& textCase) const {
     return true;
 }
 
-void CSong::Clear() { *this = CSong(); }
+void CSong::Clear() {
+    *this = CSong();
+}
 
 void CSong::Copy(const CSong& source) {
     if (&source == this) return;
@@ -65,66 +67,61 @@ void CSong::Copy(const CSong& source) {
 
 bool CSong::Read(AlbumReader& file, std::string_view version) {
     switch (VersionOf(version)) {
-        case AlbumVersion::k27:
-        case AlbumVersion::k25: {
-            const bool v27 = VersionOf(version) == AlbumVersion::k27;
-            if (!file.ReadLine(songTitle) || !file.ReadLine(songPath) ||
-                !file.ReadLine(songArtist) || !file.ReadLine(songAlbum) ||
-                !file.ReadLine(songLyrics) || !file.ReadLine(songYear) ||
-                !file.ReadInt(songGenre) || !file.ReadInt(songLength) ||
-                !file.ReadText(songComments)) {
-                return false;
-            }
-            history = 0;
-            category = 0;
-            if (v27 && (!file.ReadInt(history) || !file.ReadInt(category))) return false;
-            return true;
+    case AlbumVersion::k27:
+    case AlbumVersion::k25: {
+        const bool v27 = VersionOf(version) == AlbumVersion::k27;
+        if (!file.ReadLine(songTitle) || !file.ReadLine(songPath) || !file.ReadLine(songArtist) ||
+            !file.ReadLine(songAlbum) || !file.ReadLine(songLyrics) || !file.ReadLine(songYear) ||
+            !file.ReadInt(songGenre) || !file.ReadInt(songLength) || !file.ReadText(songComments)) {
+            return false;
         }
-        case AlbumVersion::k2a:
-            songYear.clear();
-            songGenre = kNoGenre;
-            songLength = 0;
-            history = 0;
-            category = 0;
-            return file.ReadText(songTitle) && file.ReadText(songPath) &&
-                   file.ReadText(songArtist) && file.ReadText(songAlbum) &&
-                   file.ReadText(songLyrics) && file.ReadText(songComments);
-        case AlbumVersion::kUnknown:
-            break;
+        history = 0;
+        category = 0;
+        if (v27 && (!file.ReadInt(history) || !file.ReadInt(category))) return false;
+        return true;
+    }
+    case AlbumVersion::k2a:
+        songYear.clear();
+        songGenre = kNoGenre;
+        songLength = 0;
+        history = 0;
+        category = 0;
+        return file.ReadText(songTitle) && file.ReadText(songPath) && file.ReadText(songArtist) &&
+               file.ReadText(songAlbum) && file.ReadText(songLyrics) && file.ReadText(songComments);
+    case AlbumVersion::kUnknown: break;
     }
     return true;
 }
 
 void CSong::Save(AlbumWriter& file, std::string_view version) const {
     switch (VersionOf(version)) {
-        case AlbumVersion::k27:
-        case AlbumVersion::k25:
-            file.WriteLine(songTitle);
-            file.WriteLine(songPath);
-            file.WriteLine(songArtist);
-            file.WriteLine(songAlbum);
-            file.WriteLine(songLyrics);
-            file.WriteLine(songYear);
-            file.Int(songGenre);
-            file.Int(songLength);
-            file.Text(songComments);
-            if (VersionOf(version) == AlbumVersion::k27) {
-                file.Int(history);
-                file.Int(category);
-            }
-            file.EndLine();
-            break;
-        case AlbumVersion::k2a:
-            file.Text(songTitle);
-            file.Text(songPath);
-            file.Text(songArtist);
-            file.Text(songAlbum);
-            file.Text(songLyrics);
-            file.Text(songComments);
-            file.EndLine();
-            break;
-        case AlbumVersion::kUnknown:
-            break;
+    case AlbumVersion::k27:
+    case AlbumVersion::k25:
+        file.WriteLine(songTitle);
+        file.WriteLine(songPath);
+        file.WriteLine(songArtist);
+        file.WriteLine(songAlbum);
+        file.WriteLine(songLyrics);
+        file.WriteLine(songYear);
+        file.Int(songGenre);
+        file.Int(songLength);
+        file.Text(songComments);
+        if (VersionOf(version) == AlbumVersion::k27) {
+            file.Int(history);
+            file.Int(category);
+        }
+        file.EndLine();
+        break;
+    case AlbumVersion::k2a:
+        file.Text(songTitle);
+        file.Text(songPath);
+        file.Text(songArtist);
+        file.Text(songAlbum);
+        file.Text(songLyrics);
+        file.Text(songComments);
+        file.EndLine();
+        break;
+    case AlbumVersion::kUnknown: break;
     }
 }
 

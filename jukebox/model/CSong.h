@@ -10,8 +10,8 @@ class AlbumReader;
 class AlbumWriter;
 class TextCase;
 
-inline constexpr std::int32_t kNoGenre = 255;   // songGenre of a song without genre
-inline constexpr std::int32_t kAnyGenre = -1;   // songGenre of a search criterion: any genre
+inline constexpr std::int32_t kNoGenre = 255;  // songGenre of a song without genre
+inline constexpr std::int32_t kAnyGenre = -1;  // songGenre of a search criterion: any genre
 
 // One playlist entry: a plain value object. Text is ANSI.
 class CSong {

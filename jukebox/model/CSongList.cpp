@@ -15,7 +15,9 @@ constexpr std::int64_t kMaxTrustedCount = 1 << 16;
 
 }  // namespace
 
-CSongList::~CSongList() { Clear(); }
+CSongList::~CSongList() {
+    Clear();
+}
 
 std::int32_t CSongList::nHistory() const {
     std::int32_t n = 0;
@@ -37,7 +39,9 @@ const CSong& CSongList::song(std::int32_t i) const {
     return *slots_[i];
 }
 
-void CSongList::SetSong(std::int32_t i, const CSong& value) { song(i) = value; }
+void CSongList::SetSong(std::int32_t i, const CSong& value) {
+    song(i) = value;
+}
 
 void CSongList::SetCapacity(std::int64_t slots) {
     slots_.resize(static_cast<std::size_t>(std::max<std::int64_t>(slots, count_)));

@@ -52,9 +52,9 @@ public:
     // number belongs, a negative count). The list then holds none of the songs of
     // that read: ReadFile leaves it empty, AppendFile leaves the songs it had
     // before. (The engine fills the playlist view only after a successful read,
-    // so a partial result would be songs in the list that no row shows.) An unknown version reads nothing and
-    // returns true. Memory grows with the songs actually read, never with the
-    // count a file claims.
+    // so a partial result would be songs in the list that no row shows.) An unknown version reads
+    // nothing and returns true. Memory grows with the songs actually read, never with the count a
+    // file claims.
     bool ReadFile(AlbumReader& file, std::string_view version);
     bool AppendFile(AlbumReader& file, std::string_view version);
     // Writes the count line and all songs; an unknown version writes nothing.

@@ -23,7 +23,9 @@ std::string RTrim(const std::string& text) {
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
-bool IsWordBreak(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsWordBreak(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -81,7 +83,8 @@ PathParts SplitPath(std::string_view path, bool firstDot) {
 
     PathParts parts;
     parts.folder = std::string(path.substr(0, p1));
-    parts.title = dot > 0 ? std::string(path.substr(p1, dot - p1 - 1)) : std::string(path.substr(p1));
+    parts.title =
+        dot > 0 ? std::string(path.substr(p1, dot - p1 - 1)) : std::string(path.substr(p1));
     if (p2 > 0) parts.containing = std::string(path.substr(p2, p1 - p2 - 1));
     if (p3 > 0) parts.parent = std::string(path.substr(p3, p2 - p3 - 1));
     return parts;
@@ -130,13 +133,13 @@ void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings&
     }
     song.songTitle = FixCase(parts.title, textCase);
     switch (settings.guessMode) {
-        case 1: song.songArtist = FixCase(parts.containing, textCase); break;
-        case 2: song.songAlbum = FixCase(parts.containing, textCase); break;
-        case 3:
-            song.songArtist = FixCase(parts.parent, textCase);
-            song.songAlbum = FixCase(parts.containing, textCase);
-            break;
-        default: break;
+    case 1: song.songArtist = FixCase(parts.containing, textCase); break;
+    case 2: song.songAlbum = FixCase(parts.containing, textCase); break;
+    case 3:
+        song.songArtist = FixCase(parts.parent, textCase);
+        song.songAlbum = FixCase(parts.containing, textCase);
+        break;
+    default: break;
     }
 }
 

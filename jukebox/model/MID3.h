@@ -51,7 +51,7 @@ std::string FixCase(std::string_view text, const TextCase& textCase);
 struct GuessSettings {
     std::string lyricsExtension;  // cut at its first NUL; may be empty
     bool firstDot = true;
-    std::int32_t guessMode = 3;   // 1 artist, 2 album, 3 album + parent artist, else none
+    std::int32_t guessMode = 3;  // 1 artist, 2 album, 3 album + parent artist, else none
 };
 GuessSettings GuessSettingsOf(const OptionsRecord& options);
 

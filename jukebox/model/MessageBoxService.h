@@ -15,8 +15,7 @@ public:
 
     virtual ~MessageBoxService() = default;
     // Shows the box and returns the button chosen (1 = IDOK).
-    virtual int Show(const std::string& text, const std::string& caption,
-                     std::uint32_t style) = 0;
+    virtual int Show(const std::string& text, const std::string& caption, std::uint32_t style) = 0;
 };
 
 }  // namespace brambletune

@@ -20,8 +20,8 @@ std::unique_ptr<std::istream> StdFileSystem::OpenRead(const std::string& path) c
 }
 
 std::unique_ptr<std::ostream> StdFileSystem::OpenWrite(const std::string& path) {
-    auto out = std::make_unique<std::ofstream>(
-        path.c_str(), std::ios::out | std::ios::binary | std::ios::trunc);
+    auto out = std::make_unique<std::ofstream>(path.c_str(),
+                                               std::ios::out | std::ios::binary | std::ios::trunc);
     if (!out->is_open()) return nullptr;
     return out;
 }
@@ -30,6 +30,8 @@ bool StdFileSystem::Replace(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-void StdFileSystem::Remove(const std::string& path) { std::remove(path.c_str()); }
+void StdFileSystem::Remove(const std::string& path) {
+    std::remove(path.c_str());
+}
 
 }  // namespace brambletune

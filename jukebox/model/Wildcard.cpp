@@ -59,10 +59,10 @@ std::vector<Token> Compile(std::string_view pattern) {
 
 bool MatchesOne(const Token& t, unsigned char c) {
     switch (t.kind) {
-        case Token::kAny: return true;
-        case Token::kDigit: return c >= '0' && c <= '9';
-        case Token::kSet: return t.set.test(c);
-        case Token::kStar: break;
+    case Token::kAny: return true;
+    case Token::kDigit: return c >= '0' && c <= '9';
+    case Token::kSet: return t.set.test(c);
+    case Token::kStar: break;
     }
     return false;
 }

@@ -41,6 +41,8 @@ bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-void Win32FileSystem::Remove(const std::string& path) { DeleteFileA(path.c_str()); }
+void Win32FileSystem::Remove(const std::string& path) {
+    DeleteFileA(path.c_str());
+}
 
 }  // namespace brambletune

@@ -7,8 +7,8 @@ namespace brambletune {
 // StdFileSystem with Win32 probes and replacement: GetFileAttributesA for the
 // existence probe (a folder is not a file); to replace an album, the new file
 // is flushed to disk and moved over the old one with MoveFileExA
-// (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH); DeleteFileA. The streams are the standard file streams, whose narrow paths the
-// MinGW runtime passes to the ANSI file functions.
+// (MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH); DeleteFileA. The streams are the standard
+// file streams, whose narrow paths the MinGW runtime passes to the ANSI file functions.
 class Win32FileSystem : public StdFileSystem {
 public:
     bool FileExists(const std::string& path) const override;

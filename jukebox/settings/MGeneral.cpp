@@ -21,8 +21,8 @@ std::int32_t SplitString(std::string_view text, char delimiter, std::vector<std:
     std::int64_t from = start;
     std::int64_t pos = inStr(from);
     while (pos != 0 && pos != from) {
-        out.emplace_back(text.substr(static_cast<std::size_t>(from - 1),
-                                     static_cast<std::size_t>(pos - from)));
+        out.emplace_back(
+            text.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(pos - from)));
         from = pos + 1;
         pos = inStr(from);
     }

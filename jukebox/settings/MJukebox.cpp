@@ -35,13 +35,17 @@ OptionsRecord LoadOptions(RegistryStore& store) {
     return DefaultOptions();
 }
 
-void ReadOptions(RegistryStore& store) { Options = LoadOptions(store); }
+void ReadOptions(RegistryStore& store) {
+    Options = LoadOptions(store);
+}
 
 void StoreOptions(RegistryStore& store, const OptionsRecord& record) {
     if (record.SaveOptionsOnClose() == false) return;  // the field is exactly 0
     SetRegBinary(store, RegistryStore::kCurrentUser, kOptionsKey, kOptionsValue, record);
 }
 
-void SaveOptions(RegistryStore& store) { StoreOptions(store, Options); }
+void SaveOptions(RegistryStore& store) {
+    StoreOptions(store, Options);
+}
 
 }  // namespace brambletune

@@ -20,7 +20,8 @@ public:
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
     bool Open(std::uint32_t root, const std::string& path) {
-        return store_.OpenKey(root, path, RegistryStore::kAccess, key_) == RegistryStore::kSuccess &&
+        return store_.OpenKey(root, path, RegistryStore::kAccess, key_) ==
+                   RegistryStore::kSuccess &&
                key_ != 0;
     }
     bool Create(std::uint32_t root, const std::string& path) {
@@ -55,8 +56,8 @@ bool ToNumber(const RegValue& value, std::int32_t& out) {
 
 }  // namespace
 
-long QueryRegValue(RegistryStore& store, Key key, const std::string& valueName,
-                   std::uint32_t type, RegValue& out) {
+long QueryRegValue(RegistryStore& store, Key key, const std::string& valueName, std::uint32_t type,
+                   RegValue& out) {
     if (type == RegistryStore::kSz) {
         out = std::string();
         std::uint32_t storedType = 0;
@@ -89,8 +90,8 @@ long QueryRegValue(RegistryStore& store, Key key, const std::string& valueName,
     return -1;
 }
 
-long StoreRegValue(RegistryStore& store, Key key, const std::string& valueName,
-                   std::uint32_t type, const RegValue& value) {
+long StoreRegValue(RegistryStore& store, Key key, const std::string& valueName, std::uint32_t type,
+                   const RegValue& value) {
     if (type == RegistryStore::kSz) {
         std::string text = ToText(value);
         text.push_back('\0');
@@ -102,9 +103,9 @@ long StoreRegValue(RegistryStore& store, Key key, const std::string& valueName,
         std::int32_t number = 0;
         if (!ToNumber(value, number)) return -1;
         const auto u = static_cast<std::uint32_t>(number);
-        const std::uint8_t data[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                                      static_cast<std::uint8_t>(u >> 16),
-                                      static_cast<std::uint8_t>(u >> 24)};
+        const std::uint8_t data[4] = {
+            static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+            static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
         return store.SetValue(key, valueName, RegistryStore::kDword, data, 4);
     }
     return -1;
@@ -115,7 +116,8 @@ RegValue GetRegValue(RegistryStore& store, std::uint32_t root, const std::string
     OpenedKey key(store);
     if (!key.Open(root, keyPath)) return def;
     RegValue value;
-    if (QueryRegValue(store, key.get(), valueName, type, value) != RegistryStore::kSuccess) return def;
+    if (QueryRegValue(store, key.get(), valueName, type, value) != RegistryStore::kSuccess)
+        return def;
     return value;
 }
 

@@ -10,7 +10,8 @@ std::uint16_t OptionsRecord::U16(std::size_t at) const {
 }
 
 std::uint32_t OptionsRecord::U32(std::size_t at) const {
-    return static_cast<std::uint32_t>(bytes_[at]) | (static_cast<std::uint32_t>(bytes_[at + 1]) << 8) |
+    return static_cast<std::uint32_t>(bytes_[at]) |
+           (static_cast<std::uint32_t>(bytes_[at + 1]) << 8) |
            (static_cast<std::uint32_t>(bytes_[at + 2]) << 16) |
            (static_cast<std::uint32_t>(bytes_[at + 3]) << 24);
 }

@@ -21,24 +21,24 @@ public:
     // Byte offsets of the fields (the binding layout).
     struct Offset {
         static constexpr std::size_t DisplayState = 0;
-        static constexpr std::size_t CustomColors = 4;     // 16 x 4
+        static constexpr std::size_t CustomColors = 4;  // 16 x 4
         static constexpr std::size_t BackgroundColor = 68;
         static constexpr std::size_t TextColor = 72;
-        static constexpr std::size_t FontSize = 76;        // 3 x 8, value x 10000
-        static constexpr std::size_t FontName = 100;       // 3 x 32
+        static constexpr std::size_t FontSize = 76;          // 3 x 8, value x 10000
+        static constexpr std::size_t FontName = 100;         // 3 x 32
         static constexpr std::size_t LyricsExtension = 196;  // 12
         static constexpr std::size_t GuessMode = 208;
         static constexpr std::size_t SnapDistance = 212;
         static constexpr std::size_t ErrorAction = 216;
         static constexpr std::size_t SegueSeconds = 220;
-        static constexpr std::size_t FileTypes = 224;      // 24 x 2
+        static constexpr std::size_t FileTypes = 224;  // 24 x 2
         static constexpr std::size_t AlbumIcon = 272;
         static constexpr std::size_t FileIcon = 276;
         static constexpr std::size_t RecentCount = 280;
         static constexpr std::size_t TimeMode = 284;
-        static constexpr std::size_t FontItalic = 288;     // 3 x 2
-        static constexpr std::size_t FontCharset = 294;    // 3 x 2
-        static constexpr std::size_t FontWeight = 300;     // 3 x 2
+        static constexpr std::size_t FontItalic = 288;   // 3 x 2
+        static constexpr std::size_t FontCharset = 294;  // 3 x 2
+        static constexpr std::size_t FontWeight = 300;   // 3 x 2
         static constexpr std::size_t FirstDot = 306;
         static constexpr std::size_t EasyMove = 308;
         static constexpr std::size_t SnapEnabled = 310;
@@ -116,8 +116,12 @@ public:
     void SetBackgroundColor(std::uint32_t v) { PutU32(Offset::BackgroundColor, v); }
     std::uint32_t TextColor() const { return U32(Offset::TextColor); }
     void SetTextColor(std::uint32_t v) { PutU32(Offset::TextColor, v); }
-    std::uint32_t CustomColor(int i) const { return U32(Offset::CustomColors + 4 * Index(i, kCustomColors)); }
-    void SetCustomColor(int i, std::uint32_t v) { PutU32(Offset::CustomColors + 4 * Index(i, kCustomColors), v); }
+    std::uint32_t CustomColor(int i) const {
+        return U32(Offset::CustomColors + 4 * Index(i, kCustomColors));
+    }
+    void SetCustomColor(int i, std::uint32_t v) {
+        PutU32(Offset::CustomColors + 4 * Index(i, kCustomColors), v);
+    }
 
     // Font size as stored: points x 10000 (signed 64-bit fixed point).
     std::int64_t FontSizeRaw(int slot) const;
@@ -131,12 +135,24 @@ public:
     // At most 31 characters are kept; the rest of the field is zero-filled.
     void SetFontName(int slot, std::string_view name);
 
-    bool FontItalic(int slot) const { return Flag(Offset::FontItalic + 2 * Index(slot, kFontSlots)); }
-    void SetFontItalic(int slot, bool v) { PutFlag(Offset::FontItalic + 2 * Index(slot, kFontSlots), v); }
-    std::int16_t FontCharset(int slot) const { return static_cast<std::int16_t>(U16(Offset::FontCharset + 2 * Index(slot, kFontSlots))); }
-    void SetFontCharset(int slot, std::int16_t v) { PutU16(Offset::FontCharset + 2 * Index(slot, kFontSlots), static_cast<std::uint16_t>(v)); }
-    std::int16_t FontWeight(int slot) const { return static_cast<std::int16_t>(U16(Offset::FontWeight + 2 * Index(slot, kFontSlots))); }
-    void SetFontWeight(int slot, std::int16_t v) { PutU16(Offset::FontWeight + 2 * Index(slot, kFontSlots), static_cast<std::uint16_t>(v)); }
+    bool FontItalic(int slot) const {
+        return Flag(Offset::FontItalic + 2 * Index(slot, kFontSlots));
+    }
+    void SetFontItalic(int slot, bool v) {
+        PutFlag(Offset::FontItalic + 2 * Index(slot, kFontSlots), v);
+    }
+    std::int16_t FontCharset(int slot) const {
+        return static_cast<std::int16_t>(U16(Offset::FontCharset + 2 * Index(slot, kFontSlots)));
+    }
+    void SetFontCharset(int slot, std::int16_t v) {
+        PutU16(Offset::FontCharset + 2 * Index(slot, kFontSlots), static_cast<std::uint16_t>(v));
+    }
+    std::int16_t FontWeight(int slot) const {
+        return static_cast<std::int16_t>(U16(Offset::FontWeight + 2 * Index(slot, kFontSlots)));
+    }
+    void SetFontWeight(int slot, std::int16_t v) {
+        PutU16(Offset::FontWeight + 2 * Index(slot, kFontSlots), static_cast<std::uint16_t>(v));
+    }
 
     // The lyrics-file extension up to its NUL (at most 11 characters).
     std::string LyricsExtension() const;
@@ -149,7 +165,9 @@ public:
 private:
     // Slot indices outside the field are clamped to its last slot: an accessor
     // never reads or writes outside the record.
-    static std::size_t Index(int i, int n) { return static_cast<std::size_t>(i < 0 ? 0 : (i >= n ? n - 1 : i)); }
+    static std::size_t Index(int i, int n) {
+        return static_cast<std::size_t>(i < 0 ? 0 : (i >= n ? n - 1 : i));
+    }
     std::int32_t I32(std::size_t at) const { return static_cast<std::int32_t>(U32(at)); }
     void PutI32(std::size_t at, std::int32_t v) { PutU32(at, static_cast<std::uint32_t>(v)); }
     bool Flag(std::size_t at) const { return U16(at) != 0; }

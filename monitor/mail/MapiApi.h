@@ -56,8 +56,8 @@ public:
     virtual ~MapiApi() = default;
 
     // On success session holds the new session.
-    virtual MapiResult Logon(const std::string& profile, const std::string& password, MapiFlags flags,
-                             MapiSession& session) = 0;
+    virtual MapiResult Logon(const std::string& profile, const std::string& password,
+                             MapiFlags flags, MapiSession& session) = 0;
     // On success resolved holds the library's descriptor and its name and address.
     virtual MapiResult ResolveName(MapiSession session, const std::string& name, MapiFlags flags,
                                    MapiResolvedName& resolved) = 0;

@@ -38,7 +38,8 @@ constexpr std::array<const char*, 27> kErrorTexts = {
 };
 
 std::string FormatMapiError(MapiResult code) {
-    return "MAPI: " + MapiErrorText(code) + ". ErrorCode = " + std::to_string(static_cast<std::int32_t>(code));
+    return "MAPI: " + MapiErrorText(code) +
+           ". ErrorCode = " + std::to_string(static_cast<std::int32_t>(code));
 }
 
 }  // namespace

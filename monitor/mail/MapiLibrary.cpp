@@ -14,9 +14,13 @@ constexpr ULONG kReserved = 0;
 constexpr MapiResult kMapiFailure = 2;  // MAPI_E_FAILURE
 
 // Simple MAPI takes writable strings; null stands for "none".
-LPSTR TextOrNull(std::string& text) { return text.empty() ? nullptr : text.data(); }
+LPSTR TextOrNull(std::string& text) {
+    return text.empty() ? nullptr : text.data();
+}
 
-std::string CopyText(LPCSTR text) { return text == nullptr ? std::string() : std::string(text); }
+std::string CopyText(LPCSTR text) {
+    return text == nullptr ? std::string() : std::string(text);
+}
 
 std::string FullPath(const std::string& path) {
     const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
@@ -49,15 +53,15 @@ Function MapiLibrary::Find(const char* name, FARPROC& cache) {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(cache));
 }
 
-MapiResult MapiLibrary::Logon(const std::string& profile, const std::string& password, MapiFlags flags,
-                              MapiSession& session) {
+MapiResult MapiLibrary::Logon(const std::string& profile, const std::string& password,
+                              MapiFlags flags, MapiSession& session) {
     const auto logon = Find<LPMAPILOGON>("MAPILogon", logon_);
     if (logon == nullptr) return kMapiUserAbort;
     std::string profileText = profile;
     std::string passwordText = password;
     LHANDLE handle = 0;
-    const ULONG result =
-        logon(kNoParentWindow, TextOrNull(profileText), TextOrNull(passwordText), flags, kReserved, &handle);
+    const ULONG result = logon(kNoParentWindow, TextOrNull(profileText), TextOrNull(passwordText),
+                               flags, kReserved, &handle);
     if (result == SUCCESS_SUCCESS) session = handle;
     return result;
 }
@@ -68,7 +72,8 @@ MapiResult MapiLibrary::ResolveName(MapiSession session, const std::string& name
     if (resolveName == nullptr) return kMapiUserAbort;
     std::string nameText = name;
     lpMapiRecipDesc descriptor = nullptr;
-    const ULONG result = resolveName(session, kNoParentWindow, nameText.data(), flags, kReserved, &descriptor);
+    const ULONG result =
+        resolveName(session, kNoParentWindow, nameText.data(), flags, kReserved, &descriptor);
     if (result != SUCCESS_SUCCESS) return result;
     // Success without a descriptor leaves nothing to address the mail to.
     if (descriptor == nullptr) return kMapiFailure;
@@ -93,7 +98,8 @@ MapiResult MapiLibrary::SendMail(MapiSession session, const MapiMail& mail, Mapi
         recipients.push_back(record);
     }
     std::vector<std::string> paths;
-    for (const MapiAttachment& attachment : texts.attachments) paths.push_back(FullPath(attachment.path));
+    for (const MapiAttachment& attachment : texts.attachments)
+        paths.push_back(FullPath(attachment.path));
     std::vector<MapiFileDesc> files;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         MapiFileDesc record{};

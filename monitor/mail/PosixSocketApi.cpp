@@ -46,11 +46,15 @@ struct AddrInfoDeleter {
     void operator()(addrinfo* info) const { freeaddrinfo(info); }
 };
 
-short PollEvents(SocketEvent event) { return event == SocketEvent::Readable ? POLLIN : POLLOUT; }
+short PollEvents(SocketEvent event) {
+    return event == SocketEvent::Readable ? POLLIN : POLLOUT;
+}
 
 }  // namespace
 
-PosixSocketApi::~PosixSocketApi() { Close(); }
+PosixSocketApi::~PosixSocketApi() {
+    Close();
+}
 
 bool PosixSocketApi::LocalHostName(std::string& name) {
     char buffer[128] = {};
@@ -66,7 +70,8 @@ bool PosixSocketApi::ParseAddress(const std::string& text, std::uint32_t& addres
     return true;
 }
 
-WaitResult PosixSocketApi::LookupHost(const std::string& host, int, std::string& dotted, int& error) {
+WaitResult PosixSocketApi::LookupHost(const std::string& host, int, std::string& dotted,
+                                      int& error) {
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM;
@@ -85,8 +90,8 @@ WaitResult PosixSocketApi::LookupHost(const std::string& host, int, std::string&
     return WaitResult::Done;
 }
 
-WaitResult PosixSocketApi::LookupService(const std::string& service, const std::string& protocol, int,
-                                         std::uint16_t& port, int& error) {
+WaitResult PosixSocketApi::LookupService(const std::string& service, const std::string& protocol,
+                                         int, std::uint16_t& port, int& error) {
     const servent* entry = getservbyname(service.c_str(), protocol.c_str());
     if (entry == nullptr) {
         error = 11004;
@@ -152,6 +157,8 @@ void PosixSocketApi::Close() {
     fd_ = -1;
 }
 
-std::unique_ptr<SocketApi> CreatePlatformSocketApi() { return std::make_unique<PosixSocketApi>(); }
+std::unique_ptr<SocketApi> CreatePlatformSocketApi() {
+    return std::make_unique<PosixSocketApi>();
+}
 
 }  // namespace vigilon

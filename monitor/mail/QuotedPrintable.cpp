@@ -5,11 +5,15 @@
 namespace vigilon {
 namespace {
 
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 // A character is written as "=" and two hex digits when it is a control
 // character, "=" itself, or outside 7-bit ASCII.
-bool NeedsEscape(unsigned char c) { return c < 32 || c == '=' || c >= 128; }
+bool NeedsEscape(unsigned char c) {
+    return c < 32 || c == '=' || c >= 128;
+}
 
 void AppendEscaped(std::string& out, unsigned char c) {
     static constexpr char kHex[] = "0123456789ABCDEF";

@@ -12,12 +12,12 @@ namespace vigilon {
 
 // What the folder monitor mails: texts as the user typed them.
 struct NotificationMail {
-    std::string server;                   // "host" or "host:port"
+    std::string server;  // "host" or "host:port"
     std::string senderName;
     std::string senderAddress;
     std::vector<std::string> recipients;  // one address per entry, blank ones included
     std::string subject;
-    std::vector<std::string> body;        // the summary lines
+    std::vector<std::string> body;  // the summary lines
 };
 
 // Fills message with the mail: each recipient line is both the address and

@@ -39,10 +39,11 @@ public:
     virtual bool ParseAddress(const std::string& text, std::uint32_t& address) = 0;
     // On Done, error is 0 and dotted holds the first address found, or error
     // holds the failure. A lookup still pending on time-out is cancelled.
-    virtual WaitResult LookupHost(const std::string& host, int timeoutSeconds, std::string& dotted, int& error) = 0;
+    virtual WaitResult LookupHost(const std::string& host, int timeoutSeconds, std::string& dotted,
+                                  int& error) = 0;
     // On Done, error is 0 and port holds the service's port, or error holds the failure.
-    virtual WaitResult LookupService(const std::string& service, const std::string& protocol, int timeoutSeconds,
-                                     std::uint16_t& port, int& error) = 0;
+    virtual WaitResult LookupService(const std::string& service, const std::string& protocol,
+                                     int timeoutSeconds, std::uint16_t& port, int& error) = 0;
 
     // Creates the socket with event notices; returns 0 or the failure.
     virtual int Open() = 0;

@@ -67,10 +67,12 @@ void TRzSendMessage::Send() {
 
     MapiMail mail = ComposeMail();
     ResolvedDescriptors descriptors(*api_);
-    const auto resolveAll = [&](const std::vector<std::string>& names, MapiRecipientClass recipientClass) {
+    const auto resolveAll = [&](const std::vector<std::string>& names,
+                                MapiRecipientClass recipientClass) {
         for (const std::string& name : names) {
             MapiResolvedName resolved;
-            const MapiResult result = api_->ResolveName(session_, name, kMapiResolveFlags, resolved);
+            const MapiResult result =
+                api_->ResolveName(session_, name, kMapiResolveFlags, resolved);
             if (result == kMapiSuccess) descriptors.Keep(resolved.descriptor);
             Check(result);
             mail.recipients.push_back({recipientClass, resolved.name, resolved.address});

@@ -7,9 +7,13 @@
 namespace vigilon {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-std::string HostPart(const std::string& server) { return server.substr(0, server.find(':')); }
+std::string HostPart(const std::string& server) {
+    return server.substr(0, server.find(':'));
+}
 
 // The port after the colon when it is a number from 1 to 65535.
 std::optional<std::uint16_t> ExplicitPort(const std::string& server) {

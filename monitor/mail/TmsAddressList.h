@@ -11,7 +11,9 @@ namespace vigilon {
 // An ordered list of addresses (To, CC or BCC).
 class TmsAddressList {
 public:
-    void Add(std::string_view address, std::string_view name) { entries_.emplace_back(address, name); }
+    void Add(std::string_view address, std::string_view name) {
+        entries_.emplace_back(address, name);
+    }
     void Clear() { entries_.clear(); }
 
     std::size_t Count() const { return entries_.size(); }

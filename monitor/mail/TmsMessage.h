@@ -10,7 +10,8 @@
 namespace vigilon {
 
 inline constexpr const char* kSenderRequiredMessage = "The address of sender is required";
-inline constexpr const char* kRecipientRequiredMessage = "At least one Recipient, CC or BCC must be entered";
+inline constexpr const char* kRecipientRequiredMessage =
+    "At least one Recipient, CC or BCC must be entered";
 
 // One outgoing plain-text mail: MIME form, US-ASCII, normal priority, no
 // receipt, no extra headers, no attachments.

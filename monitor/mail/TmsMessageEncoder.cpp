@@ -75,7 +75,8 @@ std::string TmsMessageEncoder::Headers(bool quotedPrintable) const {
 std::string TmsMessageEncoder::BodyLines(bool quotedPrintable) const {
     std::string out;
     if (quotedPrintable) {
-        for (const std::string& line : QuotedPrintableLines(JoinLines(message_.Body))) AppendLine(out, line);
+        for (const std::string& line : QuotedPrintableLines(JoinLines(message_.Body)))
+            AppendLine(out, line);
         return out;
     }
     for (const std::string& line : message_.Body) {

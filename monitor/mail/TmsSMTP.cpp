@@ -60,7 +60,8 @@ void TmsSMTP::Transmit() {
 
 void TmsSMTP::SendEnvelope() {
     Command("MAIL FROM:<" + MailMessage->Sender.Address() + ">", 2);
-    for (const TmsAddressList* list : {&MailMessage->Recipients, &MailMessage->CC, &MailMessage->BCC}) {
+    for (const TmsAddressList* list :
+         {&MailMessage->Recipients, &MailMessage->CC, &MailMessage->BCC}) {
         for (const TmsMailAddress& entry : *list) Command("RCPT TO:<" + entry.Address() + ">", 2);
     }
     Command("DATA", 3);

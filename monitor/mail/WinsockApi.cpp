@@ -41,8 +41,8 @@ LoadedLibrary::~LoadedLibrary() {
 WinsockApi::WinsockApi(const char* library) : library_(library) {
     if (library_.Handle() == nullptr) throw EWinsockDLLError("Winsock not found");
     RegisterWindowClass(&WinsockApi::WindowProc);
-    window_ = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr),
-                              this);
+    window_ = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleA(nullptr), this);
     if (window_ == nullptr) throw EWinsockDLLError("Cannot create the socket notice window");
 }
 
@@ -58,18 +58,23 @@ Function WinsockApi::Lookup(const char* name) const {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
 }
 
-int WinsockApi::LastError() const { return Lookup<decltype(&::WSAGetLastError)>("WSAGetLastError")(); }
+int WinsockApi::LastError() const {
+    return Lookup<decltype(&::WSAGetLastError)>("WSAGetLastError")();
+}
 
 bool WinsockApi::Startup() {
     WSADATA data;
     return Lookup<decltype(&::WSAStartup)>("WSAStartup")(MAKEWORD(1, 1), &data) == 0;
 }
 
-void WinsockApi::Cleanup() { Lookup<decltype(&::WSACleanup)>("WSACleanup")(); }
+void WinsockApi::Cleanup() {
+    Lookup<decltype(&::WSACleanup)>("WSACleanup")();
+}
 
 bool WinsockApi::LocalHostName(std::string& name) {
     char buffer[128] = {};
-    if (Lookup<decltype(&::gethostname)>("gethostname")(buffer, sizeof buffer - 1) != 0) return false;
+    if (Lookup<decltype(&::gethostname)>("gethostname")(buffer, sizeof buffer - 1) != 0)
+        return false;
     name = buffer;
     return true;
 }
@@ -81,7 +86,8 @@ bool WinsockApi::ParseAddress(const std::string& text, std::uint32_t& address) {
     return true;
 }
 
-WaitResult WinsockApi::LookupHost(const std::string& host, int timeoutSeconds, std::string& dotted, int& error) {
+WaitResult WinsockApi::LookupHost(const std::string& host, int timeoutSeconds, std::string& dotted,
+                                  int& error) {
     const auto start = Lookup<decltype(&::WSAAsyncGetHostByName)>("WSAAsyncGetHostByName");
     const HANDLE task = start(window_, kLookupNotice, host.c_str(), lookupBuffer_.data(),
                               static_cast<int>(lookupBuffer_.size()));
@@ -96,11 +102,11 @@ WaitResult WinsockApi::LookupHost(const std::string& host, int timeoutSeconds, s
     return result;
 }
 
-WaitResult WinsockApi::LookupService(const std::string& service, const std::string& protocol, int timeoutSeconds,
-                                     std::uint16_t& port, int& error) {
+WaitResult WinsockApi::LookupService(const std::string& service, const std::string& protocol,
+                                     int timeoutSeconds, std::uint16_t& port, int& error) {
     const auto start = Lookup<decltype(&::WSAAsyncGetServByName)>("WSAAsyncGetServByName");
-    const HANDLE task = start(window_, kLookupNotice, service.c_str(), protocol.c_str(), lookupBuffer_.data(),
-                              static_cast<int>(lookupBuffer_.size()));
+    const HANDLE task = start(window_, kLookupNotice, service.c_str(), protocol.c_str(),
+                              lookupBuffer_.data(), static_cast<int>(lookupBuffer_.size()));
     const WaitResult result = WaitForLookup(task, timeoutSeconds, error);
     if (result != WaitResult::Done || error != 0) return result;
     const auto* entry = reinterpret_cast<const servent*>(lookupBuffer_.data());
@@ -138,7 +144,8 @@ int WinsockApi::Open() {
     writable_ = false;
     peerClosed_ = false;
     const auto select = Lookup<decltype(&::WSAAsyncSelect)>("WSAAsyncSelect");
-    if (select(socket_, window_, kSocketNotice, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE) != 0) return LastError();
+    if (select(socket_, window_, kSocketNotice, FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE) != 0)
+        return LastError();
     return 0;
 }
 
@@ -159,7 +166,8 @@ WaitResult WinsockApi::Wait(SocketEvent event, int timeoutSeconds, int& error) {
         if (result == WaitResult::Done) error = connectError_;
         return result;
     }
-    if (event == SocketEvent::Readable) return WaitUntil([this] { return readable_ || peerClosed_; }, timeoutSeconds);
+    if (event == SocketEvent::Readable)
+        return WaitUntil([this] { return readable_ || peerClosed_; }, timeoutSeconds);
     return WaitUntil([this] { return writable_ || peerClosed_; }, timeoutSeconds);
 }
 
@@ -242,7 +250,8 @@ WaitResult WinsockApi::WaitUntil(const std::function<bool()>& done, int timeoutS
 LRESULT CALLBACK WinsockApi::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<WinsockApi*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
@@ -279,6 +288,8 @@ void WinsockApi::OnTimer() {
     if (secondsLeft_ > 0) --secondsLeft_;
 }
 
-std::unique_ptr<SocketApi> CreatePlatformSocketApi() { return std::make_unique<WinsockApi>(); }
+std::unique_ptr<SocketApi> CreatePlatformSocketApi() {
+    return std::make_unique<WinsockApi>();
+}
 
 }  // namespace vigilon

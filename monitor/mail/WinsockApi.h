@@ -43,9 +43,10 @@ public:
     void Cleanup() override;
     bool LocalHostName(std::string& name) override;
     bool ParseAddress(const std::string& text, std::uint32_t& address) override;
-    WaitResult LookupHost(const std::string& host, int timeoutSeconds, std::string& dotted, int& error) override;
-    WaitResult LookupService(const std::string& service, const std::string& protocol, int timeoutSeconds,
-                             std::uint16_t& port, int& error) override;
+    WaitResult LookupHost(const std::string& host, int timeoutSeconds, std::string& dotted,
+                          int& error) override;
+    WaitResult LookupService(const std::string& service, const std::string& protocol,
+                             int timeoutSeconds, std::uint16_t& port, int& error) override;
     int Open() override;
     int Connect(std::uint32_t address, std::uint16_t port) override;
     WaitResult Wait(SocketEvent event, int timeoutSeconds, int& error) override;

@@ -64,7 +64,8 @@ void PaintMarquee(HDC dc, HWND dialog, const AboutState& state) {
     const RECT band = MarqueeBand(dialog);
     SelectObject(dc, state.textFont);
     SetTextColor(dc, RGB(255, 255, 160));
-    TextOutA(dc, state.marqueeX, band.top, kMarquee, static_cast<int>(std::string(kMarquee).size()));
+    TextOutA(dc, state.marqueeX, band.top, kMarquee,
+             static_cast<int>(std::string(kMarquee).size()));
 }
 
 void OnPaint(HWND dialog, const AboutState& state) {
@@ -103,10 +104,10 @@ void OpenHomePage(HWND dialog) {
 }
 
 INT_PTR OnInit(HWND dialog, AboutState& state) {
-    state.titleFont = CreateFontA(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0,
-                                  0, "Arial");
-    state.textFont = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0,
-                                 0, "Arial");
+    state.titleFont =
+        CreateFontA(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    state.textFont = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0,
+                                 0, 0, "Arial");
     state.marqueeX = 8;
     SetTimer(dialog, kMarqueeTimer, 30, nullptr);
     return TRUE;
@@ -139,8 +140,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
             DeleteObject(state->textFont);
         }
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 

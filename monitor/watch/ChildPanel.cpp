@@ -37,8 +37,13 @@ HWND ChildPanel::Create(HWND parent, int id, RECT bounds, int contentHeight, DWO
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)),
                             this);
     if (hwnd_ && (style & WS_VSCROLL)) {
-        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, contentHeight - 1,
-                      static_cast<UINT>(ClientHeight(hwnd_)), 0, 0};
+        SCROLLINFO si{sizeof si,
+                      SIF_RANGE | SIF_PAGE | SIF_POS,
+                      0,
+                      contentHeight - 1,
+                      static_cast<UINT>(ClientHeight(hwnd_)),
+                      0,
+                      0};
         SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
     }
     return hwnd_;
@@ -88,8 +93,7 @@ LRESULT CALLBACK ChildPanel::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-        return SendMessageA(GetParent(hwnd), msg, wp, lp);
+    case WM_CTLCOLORBTN: return SendMessageA(GetParent(hwnd), msg, wp, lp);
     case WM_VSCROLL:
         if (self) return self->OnScroll(LOWORD(wp));
         break;
@@ -98,8 +102,7 @@ LRESULT CALLBACK ChildPanel::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
             return self->OnWheel(GET_WHEEL_DELTA_WPARAM(wp));
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
 }

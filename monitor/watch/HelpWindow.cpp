@@ -60,8 +60,7 @@ INT_PTR CALLBACK HelpProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         if (state && state->font) DeleteObject(state->font);
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -69,7 +68,8 @@ INT_PTR CALLBACK HelpProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
 
 std::string HelpText() {
     std::string text = kHelpLines[0];
-    for (std::size_t i = 1; i < std::size(kHelpLines); ++i) text += std::string("\r\n") + kHelpLines[i];
+    for (std::size_t i = 1; i < std::size(kHelpLines); ++i)
+        text += std::string("\r\n") + kHelpLines[i];
     return text;
 }
 

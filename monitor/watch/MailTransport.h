@@ -16,7 +16,8 @@ public:
     virtual void SendMapi(const std::vector<std::string>& recipients, const std::string& subject,
                           const std::vector<std::string>& body) = 0;
     // Directly to the SMTP server named in the settings.
-    virtual void SendSmtp(const MonitorSettings& settings, const std::vector<std::string>& body) = 0;
+    virtual void SendSmtp(const MonitorSettings& settings,
+                          const std::vector<std::string>& body) = 0;
 };
 
 // The lines of a multi-line text box: split at CR LF; a final line break

@@ -66,8 +66,12 @@ void WriteFlag(SettingsStore& store, const std::string& entry, bool value) {
     store.WriteString(kOpts, entry, value ? "1" : "0");
 }
 
-std::string DirEntryName(int slot) { return "Dir" + std::to_string(slot + 1); }
-std::string RecipEntryName(std::size_t line) { return "Recip" + std::to_string(line + 1); }
+std::string DirEntryName(int slot) {
+    return "Dir" + std::to_string(slot + 1);
+}
+std::string RecipEntryName(std::size_t line) {
+    return "Recip" + std::to_string(line + 1);
+}
 
 // The K of an entry named "Recip" + K (registry names ignore case), or 0.
 int RecipNumber(const std::string& name) {
@@ -156,6 +160,8 @@ void WriteSettings(SettingsStore& store, const MonitorSettings& s) {
     }
 }
 
-bool ReadAutoStart(const SettingsStore& store) { return ReadFlag(store, "AutoStart", false); }
+bool ReadAutoStart(const SettingsStore& store) {
+    return ReadFlag(store, "AutoStart", false);
+}
 
 }  // namespace vigilon

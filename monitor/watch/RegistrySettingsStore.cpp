@@ -16,8 +16,7 @@ public:
     RegKey& operator=(const RegKey&) = delete;
 
     bool Open(const std::string& path) {
-        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) ==
-               ERROR_SUCCESS;
+        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
     }
     bool Create(const std::string& path) {
         return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
@@ -53,9 +52,9 @@ std::optional<std::string> RegistrySettingsStore::ReadString(const std::string& 
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
     std::string value(size, '\0');
-    if (size > 0 && RegQueryValueExA(key.Get(), entry.c_str(), nullptr, &type,
-                                     reinterpret_cast<BYTE*>(value.data()),
-                                     &size) != ERROR_SUCCESS) {
+    if (size > 0 &&
+        RegQueryValueExA(key.Get(), entry.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     value.resize(size);

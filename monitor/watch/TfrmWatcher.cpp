@@ -39,10 +39,12 @@ TfrmWatcher::Presence TfrmWatcher::Classify(const SnapshotList& from, std::size_
     const int match = other.FindExact(from.PathAt(i));
     if (match < 0) return Presence::Absent;
     return other.TimeAt(static_cast<std::size_t>(match)) == from.TimeAt(i) ? Presence::Unchanged
-                                                                         : Presence::Changed;
+                                                                           : Presence::Changed;
 }
 
-void TfrmWatcher::AppendSummary(std::string line) { meSummary.push_back(std::move(line)); }
+void TfrmWatcher::AppendSummary(std::string line) {
+    meSummary.push_back(std::move(line));
+}
 
 bool TfrmWatcher::areListBoxesDifferent(const SnapshotList& start, const SnapshotList& scan) {
     AppendSummary("Date/Time " + DateTimeText(services_.clock, services_.clock.Now()));
@@ -191,8 +193,8 @@ void TfrmWatcher::btPrintClick() {
 
 void TfrmWatcher::btAppendClick() {
     services_.desktop.SetStayOnTop(false);
-    const auto file =
-        services_.desktop.ChooseLogFile(pathPlusName(services_.desktop.ProgramFolder(), "vigilon.txt"));
+    const auto file = services_.desktop.ChooseLogFile(
+        pathPlusName(services_.desktop.ProgramFolder(), "vigilon.txt"));
     if (!file) return;
     try {
         services_.desktop.AppendToFile(

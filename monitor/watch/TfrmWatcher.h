@@ -43,9 +43,9 @@ public:
     };
     explicit TfrmWatcher(const Services& services);
 
-    MonitorSettings settings;          // the controls' values as last read or shown
-    SnapshotList lbStart1;             // start snapshot
-    SnapshotList lbScan1;              // current scan
+    MonitorSettings settings;  // the controls' values as last read or shown
+    SnapshotList lbStart1;     // start snapshot
+    SnapshotList lbScan1;      // current scan
     std::vector<std::string> meSummary;
 
     void LoadFiles(const std::string& edit, SnapshotList& list) const;

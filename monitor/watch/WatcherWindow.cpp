@@ -21,7 +21,9 @@ constexpr int kClientHeight = 404;
 constexpr int kRowHeight = 26;
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 
-RECT Bounds(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
+RECT Bounds(int x, int y, int w, int h) {
+    return RECT{x, y, x + w, y + h};
+}
 
 }  // namespace
 
@@ -45,8 +47,8 @@ bool WatcherWindow::Create(bool hiddenStart) {
     owner.lpszClassName = kOwnerClassName;
     RegisterClassA(&owner);
     icon_ = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VIGILON));
-    smallIcon_ = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_VIGILON), IMAGE_ICON,
-                                               16, 16, 0));
+    smallIcon_ = static_cast<HICON>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(IDI_VIGILON), IMAGE_ICON, 16, 16, 0));
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = WndProc;
@@ -94,16 +96,16 @@ void WatcherWindow::CreateFonts() {
     uiFont_ = CreateFontIndirectA(&metrics.lfMessageFont);
     headingFont_ = CreateFontA(-19, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0,
                                "Times New Roman");
-    summaryFont_ = CreateFontA(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0,
-                               0, "Times New Roman");
+    summaryFont_ = CreateFontA(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0,
+                               "Times New Roman");
 }
 
 HWND WatcherWindow::AddControl(const char* cls, const char* text, DWORD style, RECT r, int id,
                                HWND parent) {
-    HWND control = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left, r.top,
-                                   r.right - r.left, r.bottom - r.top, parent ? parent : hwnd_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
-                                   nullptr);
+    HWND control =
+        CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left,
+                        r.top, r.right - r.left, r.bottom - r.top, parent ? parent : hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), FALSE);
     return control;
 }
@@ -120,8 +122,8 @@ void WatcherWindow::AddHint(HWND control, const char* text) {
 
 void WatcherWindow::CreateControls() {
     CreateFonts();
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                               0, 0, 0, hwnd_, nullptr, instance_, nullptr);
     tabs_ = AddTabs(Bounds(4, 4, 396, 330), IDC_TABS, {"Folders", "Notification"});
     CreateFolderPage();
     CreateNotificationPage();
@@ -167,8 +169,8 @@ void WatcherWindow::CreateFolderPage() {
     }
     page.push_back(AddControl(WC_STATICA, "Scan folders every n seconds:", 0,
                               Bounds(14, 236, 180, 16), IDC_NSECS_LABEL));
-    nSecs_ = AddControl(WC_EDITA, "60", WS_BORDER | WS_TABSTOP | ES_NUMBER, Bounds(196, 233, 60, 22),
-                        IDC_NSECS);
+    nSecs_ = AddControl(WC_EDITA, "60", WS_BORDER | WS_TABSTOP | ES_NUMBER,
+                        Bounds(196, 233, 60, 22), IDC_NSECS);
     SendMessageA(nSecs_, EM_SETLIMITTEXT, 10, 0);
     AddHint(nSecs_, "Number of seconds to wait in between scanning the directories (5 .. 600)");
     HWND spin = AddControl(UPDOWN_CLASSA, "",
@@ -178,12 +180,14 @@ void WatcherWindow::CreateFolderPage() {
     SendMessageA(spin, UDM_SETRANGE32, kMinSeconds, kMaxSeconds);
     SendMessageA(spin, UDM_SETPOS32, 0, kDefaultSeconds);
     page.insert(page.end(), {nSecs_, spin});
-    page.push_back(AddControl(WC_STATICA, "Notify on:", 0, Bounds(14, 266, 80, 16),
-                              IDC_NOTIFY_LABEL));
+    page.push_back(
+        AddControl(WC_STATICA, "Notify on:", 0, Bounds(14, 266, 80, 16), IDC_NOTIFY_LABEL));
     const DWORD check = WS_TABSTOP | BS_AUTOCHECKBOX;
     cbNew_ = AddControl(WC_BUTTONA, "New files", check, Bounds(24, 286, 100, 18), IDC_NEW);
-    cbChange_ = AddControl(WC_BUTTONA, "Changed files", check, Bounds(134, 286, 110, 18), IDC_CHANGE);
-    cbDelete_ = AddControl(WC_BUTTONA, "Deleted files", check, Bounds(254, 286, 110, 18), IDC_DELETE);
+    cbChange_ =
+        AddControl(WC_BUTTONA, "Changed files", check, Bounds(134, 286, 110, 18), IDC_CHANGE);
+    cbDelete_ =
+        AddControl(WC_BUTTONA, "Deleted files", check, Bounds(254, 286, 110, 18), IDC_DELETE);
     page.insert(page.end(), {cbNew_, cbChange_, cbDelete_});
 }
 
@@ -200,8 +204,8 @@ void WatcherWindow::CreateNotificationPage() {
                                         Bounds(14, 88, 370, 16), IDC_WAVE_LABEL));
     edWave_ = AddControl(WC_EDITA, "", WS_BORDER | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL,
                          Bounds(14, 108, 330, 22), IDC_WAVE);
-    HWND browse = AddControl(WC_BUTTONA, "...", WS_TABSTOP, Bounds(348, 108, 22, 22),
-                             IDC_WAVE_BROWSE);
+    HWND browse =
+        AddControl(WC_BUTTONA, "...", WS_TABSTOP, Bounds(348, 108, 22, 22), IDC_WAVE_BROWSE);
     AddHint(browse, "Click to select a WAV (sound) file");
     HWND test = AddControl(WC_BUTTONA, "Test", WS_TABSTOP, Bounds(14, 138, 75, 24), IDC_WAVE_TEST);
     AddHint(test, "Play the sound file as a test");
@@ -210,9 +214,11 @@ void WatcherWindow::CreateNotificationPage() {
 }
 
 void WatcherWindow::CreateMailPages() {
-    mailTabs_ = AddTabs(Bounds(12, 84, 380, 240), IDC_MAIL_TABS, {"SMTP", "Recipients", "Subject line"});
-    rbMAPI_ = AddControl(WC_BUTTONA, "Use MAPI to send e-mail", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
-                         Bounds(24, 116, 300, 18), IDC_MAPI);
+    mailTabs_ =
+        AddTabs(Bounds(12, 84, 380, 240), IDC_MAIL_TABS, {"SMTP", "Recipients", "Subject line"});
+    rbMAPI_ =
+        AddControl(WC_BUTTONA, "Use MAPI to send e-mail",
+                   WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, Bounds(24, 116, 300, 18), IDC_MAPI);
     rbSMTP_ = AddControl(WC_BUTTONA, "Use SMTP to send e-mail", BS_AUTORADIOBUTTON,
                          Bounds(24, 138, 300, 18), IDC_SMTP);
     mailPages_[0] = {rbMAPI_, rbSMTP_};
@@ -220,21 +226,21 @@ void WatcherWindow::CreateMailPages() {
     pnlSMTP_.push_back(AddControl(WC_STATICA, "SMTP Server", WS_GROUP, Bounds(24, 170, 100, 16),
                                   IDC_SERVER_LABEL));
     edServer_ = AddControl(WC_EDITA, "", edit, Bounds(130, 167, 250, 22), IDC_SERVER);
-    pnlSMTP_.push_back(AddControl(WC_STATICA, "Sender name", 0, Bounds(24, 200, 100, 16),
-                                  IDC_SENDER_LABEL));
+    pnlSMTP_.push_back(
+        AddControl(WC_STATICA, "Sender name", 0, Bounds(24, 200, 100, 16), IDC_SENDER_LABEL));
     edSender_ = AddControl(WC_EDITA, "", edit, Bounds(130, 197, 250, 22), IDC_SENDER);
-    pnlSMTP_.push_back(AddControl(WC_STATICA, "Sender e-mail", 0, Bounds(24, 230, 100, 16),
-                                  IDC_EMAIL_LABEL));
+    pnlSMTP_.push_back(
+        AddControl(WC_STATICA, "Sender e-mail", 0, Bounds(24, 230, 100, 16), IDC_EMAIL_LABEL));
     edEmail_ = AddControl(WC_EDITA, "", edit, Bounds(130, 227, 250, 22), IDC_EMAIL);
     pnlSMTP_.insert(pnlSMTP_.end(), {edServer_, edSender_, edEmail_});
 
-    mailPages_[1].push_back(AddControl(WC_STATICA,
-                                       "List of recipient e-mail addresses (one per line):", WS_GROUP,
-                                       Bounds(24, 116, 356, 16), IDC_RECIPIENTS_LABEL));
-    meRecipients_ = AddControl(WC_EDITA, "",
-                               WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                   ES_WANTRETURN,
-                               Bounds(24, 136, 356, 176), IDC_RECIPIENTS);
+    mailPages_[1].push_back(
+        AddControl(WC_STATICA, "List of recipient e-mail addresses (one per line):", WS_GROUP,
+                   Bounds(24, 116, 356, 16), IDC_RECIPIENTS_LABEL));
+    meRecipients_ = AddControl(
+        WC_EDITA, "",
+        WS_BORDER | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+        Bounds(24, 136, 356, 176), IDC_RECIPIENTS);
     mailPages_[1].push_back(meRecipients_);
     mailPages_[2].push_back(AddControl(WC_STATICA, "Subject line on e-mail", WS_GROUP,
                                        Bounds(24, 116, 356, 16), IDC_SUBJECT_LABEL));
@@ -255,12 +261,11 @@ void WatcherWindow::CreateButtons() {
 }
 
 void WatcherWindow::CreateSummaryPanel() {
-    HWND panel = panel_.Create(hwnd_, IDC_PANEL, Bounds(1, 1, 402, 334), 0,
-                               WS_EX_DLGMODALFRAME);
+    HWND panel = panel_.Create(hwnd_, IDC_PANEL, Bounds(1, 1, 402, 334), 0, WS_EX_DLGMODALFRAME);
     HWND h1 = AddControl(WC_STATICA, "The following files have been", SS_CENTER,
                          Bounds(0, 8, 396, 22), IDC_HEADING1, panel);
-    HWND h2 = AddControl(WC_STATICA, "changed, added or deleted.", SS_CENTER, Bounds(0, 30, 396, 22),
-                         IDC_HEADING2, panel);
+    HWND h2 = AddControl(WC_STATICA, "changed, added or deleted.", SS_CENTER,
+                         Bounds(0, 30, 396, 22), IDC_HEADING2, panel);
     meSummary_ = AddControl(WC_EDITA, "",
                             WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                             Bounds(8, 58, 380, 226), IDC_SUMMARY, panel);
@@ -275,7 +280,9 @@ void WatcherWindow::CreateSummaryPanel() {
 
 // Which controls show follows the two tab controls and the two radio choices.
 void WatcherWindow::UpdateVisibility() {
-    const auto selected = [](HWND tabs) { return static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)); };
+    const auto selected = [](HWND tabs) {
+        return static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    };
     const int page = selected(tabs_);
     const bool mailMode = page == 1 && !Checked(rbSoundAlarm_);
     const int mailPage = selected(mailTabs_);
@@ -352,13 +359,21 @@ void WatcherWindow::ShowMessage(const std::string& text) {
     MessageBoxA(hwnd_, text.c_str(), "Vigilon", MB_OK);
 }
 
-void WatcherWindow::StartScanTimer(unsigned milliseconds) { SetTimer(hwnd_, kScanTimer, milliseconds, nullptr); }
+void WatcherWindow::StartScanTimer(unsigned milliseconds) {
+    SetTimer(hwnd_, kScanTimer, milliseconds, nullptr);
+}
 
-void WatcherWindow::StopScanTimer() { KillTimer(hwnd_, kScanTimer); }
+void WatcherWindow::StopScanTimer() {
+    KillTimer(hwnd_, kScanTimer);
+}
 
-void WatcherWindow::AddTrayIcon() { tray_.Add(hwnd_, smallIcon_ ? smallIcon_ : icon_, kTrayTip); }
+void WatcherWindow::AddTrayIcon() {
+    tray_.Add(hwnd_, smallIcon_ ? smallIcon_ : icon_, kTrayTip);
+}
 
-void WatcherWindow::HideWindow() { ShowWindow(hwnd_, SW_HIDE); }
+void WatcherWindow::HideWindow() {
+    ShowWindow(hwnd_, SW_HIDE);
+}
 
 void WatcherWindow::ShowRefusedWindow() {
     // A refused activation is the one time the program has a taskbar button.
@@ -366,7 +381,9 @@ void WatcherWindow::ShowRefusedWindow() {
     ShowWindow(hwnd_, SW_SHOW);
 }
 
-void WatcherWindow::HideSummaryPanel() { ShowWindow(panel_.Handle(), SW_HIDE); }
+void WatcherWindow::HideSummaryPanel() {
+    ShowWindow(panel_.Handle(), SW_HIDE);
+}
 
 void WatcherWindow::SummaryChanged() {
     std::string text;
@@ -378,7 +395,9 @@ void WatcherWindow::SetFolderSlot(int slot, const std::string& folder) {
     SetWindowTextA(slots_[slot], folder.c_str());
 }
 
-void WatcherWindow::SetSoundPath(const std::string& path) { SetWindowTextA(edWave_, path.c_str()); }
+void WatcherWindow::SetSoundPath(const std::string& path) {
+    SetWindowTextA(edWave_, path.c_str());
+}
 
 void WatcherWindow::ShowAlarm() {
     SetWindowPos(panel_.Handle(), HWND_TOP, 2, 2, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -391,9 +410,13 @@ void WatcherWindow::ShowAlarm() {
 
 // ---- events -------------------------------------------------------------------
 
-void WatcherWindow::rbSoundAlarmClick() { UpdateVisibility(); }
+void WatcherWindow::rbSoundAlarmClick() {
+    UpdateVisibility();
+}
 
-void WatcherWindow::rbMAPIClick() { UpdateVisibility(); }
+void WatcherWindow::rbMAPIClick() {
+    UpdateVisibility();
+}
 
 void WatcherWindow::Show1Click() {
     logic_.Show1Click();
@@ -494,7 +517,8 @@ LRESULT WatcherWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_NOTIFY:
-        if (reinterpret_cast<NMHDR*>(lp)->code == static_cast<UINT>(TCN_SELCHANGE)) UpdateVisibility();
+        if (reinterpret_cast<NMHDR*>(lp)->code == static_cast<UINT>(TCN_SELCHANGE))
+            UpdateVisibility();
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
@@ -512,7 +536,8 @@ LRESULT WatcherWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 LRESULT CALLBACK WatcherWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<WatcherWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        auto* self =
+            static_cast<WatcherWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }

@@ -22,15 +22,15 @@ SYSTEMTIME ToSystemTime(const LocalTime& t) {
 LocalTime Win32Clock::Now() const {
     SYSTEMTIME st;
     GetLocalTime(&st);
-    return LocalTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
-                     st.wMilliseconds};
+    return LocalTime{st.wYear,   st.wMonth,  st.wDay,         st.wHour,
+                     st.wMinute, st.wSecond, st.wMilliseconds};
 }
 
 std::string Win32Clock::ShortDate(const LocalTime& t) const {
     const SYSTEMTIME st = ToSystemTime(t);
     char text[128];
-    const int n = GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, text,
-                                 sizeof text);
+    const int n =
+        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, text, sizeof text);
     return n > 0 ? std::string(text, static_cast<size_t>(n - 1)) : std::string();
 }
 

@@ -41,7 +41,9 @@ struct ItemList {
     }
 };
 
-std::runtime_error LastError() { return std::runtime_error(SystemErrorText(GetLastError())); }
+std::runtime_error LastError() {
+    return std::runtime_error(SystemErrorText(GetLastError()));
+}
 
 }  // namespace
 
@@ -138,7 +140,9 @@ std::string Win32Desktop::ProgramFolder() const {
     return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
 
-void Win32Desktop::Beep() { MessageBeep(MB_ICONEXCLAMATION); }
+void Win32Desktop::Beep() {
+    MessageBeep(MB_ICONEXCLAMATION);
+}
 
 bool Win32Desktop::ShellOpen(const std::string& path) {
     const auto result = reinterpret_cast<INT_PTR>(

@@ -37,8 +37,7 @@ void ExpectInvalidMessage(const RecordingMessageBox& box) {
 TEST(AlbumWrite, ExampleRecordIsByteExact) {
     CSongList list;
     list.Add(ExampleSong());
-    EXPECT_EQ(Write(list, 1, 4),
-              std::string("\"Brambl27\",4\r\n1,0,#FALSE#\r\n") + kExampleRecord);
+    EXPECT_EQ(Write(list, 1, 4), std::string("\"Brambl27\",4\r\n1,0,#FALSE#\r\n") + kExampleRecord);
 }
 
 TEST(AlbumWrite, EveryFormatHasItsMagicAndLayout) {
@@ -58,12 +57,14 @@ TEST(AlbumWrite, EveryFormatHasItsMagicAndLayout) {
     EXPECT_EQ(Write(list, 1, -1),
               "\"Brambl27\",-1\r\n1,1,#TRUE#\r\n" + lines + "17,125,\"nice\",1,3\r\n");
     EXPECT_EQ(Write(list, 4, -1), Write(list, 1, -1));
-    EXPECT_EQ(Write(list, 2, 0), "\"Brambl25\",0\r\n1,1,#TRUE#\r\n" + lines + "17,125,\"nice\"\r\n");
-    EXPECT_EQ(Write(list, 3, 0),
-              "\"Brambletune 2a\",0\r\n1,1,#TRUE#\r\n"
-              "\"Morning Song\",\"C:\\Music\\Some Band\\First Album\\Morning Song.mp3\","
-              "\"Some Band\",\"First Album\",\"C:\\Music\\Some Band\\First Album\\Morning Song.txt\","
-              "\"nice\"\r\n");
+    EXPECT_EQ(Write(list, 2, 0),
+              "\"Brambl25\",0\r\n1,1,#TRUE#\r\n" + lines + "17,125,\"nice\"\r\n");
+    EXPECT_EQ(
+        Write(list, 3, 0),
+        "\"Brambletune 2a\",0\r\n1,1,#TRUE#\r\n"
+        "\"Morning Song\",\"C:\\Music\\Some Band\\First Album\\Morning Song.mp3\","
+        "\"Some Band\",\"First Album\",\"C:\\Music\\Some Band\\First Album\\Morning Song.txt\","
+        "\"nice\"\r\n");
     EXPECT_EQ(Write(list, 0, 0), "");
     EXPECT_EQ(Write(list, 5, 0), "");
     EXPECT_EQ(MagicForFormat(1), "Brambl27");
@@ -337,8 +338,10 @@ TEST(AlbumRead, FileEndingInsideQuotedTextIsAReadError) {
     CSongList back;
     RecordingMessageBox box;
     AlbumPosition pos;
-    EXPECT_FALSE(Read("\"Brambl27\",0\r\n1,0,#FALSE#\r\nt\r\np\r\na\r\nb\r\nl\r\n1999\r\n255,0,\"unclosed\r\n0,0\r\n",
-                      back, AlbumMode::kOpen, pos, box));
+    EXPECT_FALSE(
+        Read("\"Brambl27\",0\r\n1,0,#FALSE#\r\nt\r\np\r\na\r\nb\r\nl\r\n1999\r\n255,0,"
+             "\"unclosed\r\n0,0\r\n",
+             back, AlbumMode::kOpen, pos, box));
     ExpectInvalidMessage(box);
     EXPECT_EQ(back.nSongs(), 0);
 }
@@ -347,10 +350,11 @@ TEST(AlbumRead, NonNumbersWhereNumbersBelongAreReadErrors) {
     const std::string head = "\"Brambl27\",0\r\n";
     const std::string rec = "t\r\np\r\na\r\nb\r\nl\r\ny\r\n";
     for (const std::string& body :
-         {std::string("x,0,#FALSE#\r\n"), std::string("1,0,maybe\r\n"), std::string("1,,#FALSE#\r\n"),
-          std::string("\"1\",0,#FALSE#\r\n"), std::string("99999999999,0,#FALSE#\r\n"),
-          std::string("-1,0,#FALSE#\r\n"), std::string("-2147483648,0,#FALSE#\r\n"),
-          "1,0,#FALSE#\r\n" + rec + "1x,0,\"\",0,0\r\n", "1,0,#FALSE#\r\n" + rec + "255,0,\"\",,0\r\n",
+         {std::string("x,0,#FALSE#\r\n"), std::string("1,0,maybe\r\n"),
+          std::string("1,,#FALSE#\r\n"), std::string("\"1\",0,#FALSE#\r\n"),
+          std::string("99999999999,0,#FALSE#\r\n"), std::string("-1,0,#FALSE#\r\n"),
+          std::string("-2147483648,0,#FALSE#\r\n"), "1,0,#FALSE#\r\n" + rec + "1x,0,\"\",0,0\r\n",
+          "1,0,#FALSE#\r\n" + rec + "255,0,\"\",,0\r\n",
           "1,0,#FALSE#\r\n" + rec + "255,2147483648,\"\",0,0\r\n"}) {
         CSongList back;
         RecordingMessageBox box;
@@ -423,9 +427,10 @@ TEST(AlbumRead, TextAfterAClosingQuoteIsDroppedUpToTheDelimiter) {
     CSongList back;
     RecordingMessageBox box;
     AlbumPosition pos;
-    ASSERT_TRUE(Read("\"Brambl27\"junk,0\r\n1,0,#FALSE#\r\nt\r\np\r\na\r\nb\r\nl\r\ny\r\n"
-                     "255,3,\"c\"  tail,0,0\r\n",
-                     back, AlbumMode::kOpen, pos, box));
+    ASSERT_TRUE(
+        Read("\"Brambl27\"junk,0\r\n1,0,#FALSE#\r\nt\r\np\r\na\r\nb\r\nl\r\ny\r\n"
+             "255,3,\"c\"  tail,0,0\r\n",
+             back, AlbumMode::kOpen, pos, box));
     ASSERT_EQ(back.nSongs(), 1);
     EXPECT_EQ(back.song(0).songComments, "c");
 }
@@ -459,7 +464,8 @@ TEST(AlbumFiles, SaveWritesANewFileAndReplacesTheOldOne) {
     list.Add(ExampleSong());
     fs.files["C:\\a.alb"] = "old album";
     ASSERT_TRUE(SaveAlbumFile(fs, "C:\\a.alb", list, 1, 0));
-    EXPECT_EQ(fs.files["C:\\a.alb"], std::string("\"Brambl27\",0\r\n1,0,#FALSE#\r\n") + kExampleRecord);
+    EXPECT_EQ(fs.files["C:\\a.alb"],
+              std::string("\"Brambl27\",0\r\n1,0,#FALSE#\r\n") + kExampleRecord);
     EXPECT_EQ(fs.files.count("C:\\a.alb.new"), 0u);
 
     CSongList back;

@@ -27,7 +27,8 @@ inline CSong ExampleSong() {
 inline CSong NumberedSong(int i) {
     CSong s;
     s.songTitle = "Title " + std::to_string(i);
-    s.songPath = "C:\\Music\\Artist " + std::to_string(i % 7) + "\\Song " + std::to_string(i) + ".mp3";
+    s.songPath =
+        "C:\\Music\\Artist " + std::to_string(i % 7) + "\\Song " + std::to_string(i) + ".mp3";
     s.songArtist = "Artist " + std::to_string(i % 7);
     s.songAlbum = "Album " + std::to_string(i % 3);
     s.songYear = std::to_string(1960 + i % 60);

@@ -59,7 +59,7 @@ TEST(CSongList, SetSongReplacesEveryField) {
 TEST(CSongList, CapacityGrowsInStepsOf25) {
     CSongList list;
     list.Add(NumberedSong(0));
-    EXPECT_EQ(list.Capacity(), 26);  // count was 0
+    EXPECT_EQ(list.Capacity(), 26);                          // count was 0
     for (int i = 1; i < 25; ++i) list.Add(NumberedSong(i));  // count 25
     EXPECT_EQ(list.Capacity(), 26);
     list.Add(NumberedSong(25));  // count was 25: grows to 25 + 26

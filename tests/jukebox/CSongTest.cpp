@@ -43,8 +43,8 @@ TEST(CSong, IsEmptyLooksAtEveryInformationFieldButNotLengthHistoryCategory) {
     s.songGenre = 0;
     EXPECT_FALSE(s.IsEmpty());
 
-    std::string CSong::*texts[] = {&CSong::songTitle, &CSong::songPath,   &CSong::songArtist,
-                                   &CSong::songAlbum, &CSong::songYear,   &CSong::songLyrics,
+    std::string CSong::*texts[] = {&CSong::songTitle,   &CSong::songPath, &CSong::songArtist,
+                                   &CSong::songAlbum,   &CSong::songYear, &CSong::songLyrics,
                                    &CSong::songComments};
     for (auto field : texts) {
         CSong t;
@@ -152,8 +152,8 @@ TEST_F(LikeSongTest, EmptyCandidateNeverMatches) {
 TEST_F(LikeSongTest, EveryTextFieldIsTestedAndTheFirstFailureDecides) {
     CSong c = Full();
     c.songGenre = 255;
-    std::string CSong::*texts[] = {&CSong::songTitle, &CSong::songPath,   &CSong::songArtist,
-                                   &CSong::songAlbum, &CSong::songYear,   &CSong::songLyrics,
+    std::string CSong::*texts[] = {&CSong::songTitle,   &CSong::songPath, &CSong::songArtist,
+                                   &CSong::songAlbum,   &CSong::songYear, &CSong::songLyrics,
                                    &CSong::songComments};
     for (auto field : texts) {
         CSong crit;
@@ -221,9 +221,9 @@ TEST(Wildcard, DigitAndLists) {
     EXPECT_FALSE(WildcardMatch("x", "[?]"));
     EXPECT_TRUE(WildcardMatch("#", "[#]"));
     EXPECT_TRUE(WildcardMatch("[", "[[]"));
-    EXPECT_TRUE(WildcardMatch("ab", "a[]b"));        // empty list: empty string
-    EXPECT_FALSE(WildcardMatch("m", "[z-a]"));       // descending range: nothing
-    EXPECT_TRUE(WildcardMatch("a[b", "a[b"));        // no closing bracket: literal
+    EXPECT_TRUE(WildcardMatch("ab", "a[]b"));   // empty list: empty string
+    EXPECT_FALSE(WildcardMatch("m", "[z-a]"));  // descending range: nothing
+    EXPECT_TRUE(WildcardMatch("a[b", "a[b"));   // no closing bracket: literal
     EXPECT_TRUE(WildcardMatch("x]", "x]"));
     EXPECT_TRUE(WildcardMatch("\xE9", "[\xE0-\xEF]"));  // bytes compared unsigned
 }

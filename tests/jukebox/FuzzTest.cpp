@@ -21,8 +21,7 @@ constexpr unsigned kSeed = 20261207;
 std::string RandomBytes(std::mt19937& rng, std::size_t n, const std::string& alphabet = "") {
     std::string s(n, '\0');
     for (char& c : s) {
-        c = alphabet.empty() ? static_cast<char>(rng() & 0xFF)
-                             : alphabet[rng() % alphabet.size()];
+        c = alphabet.empty() ? static_cast<char>(rng() & 0xFF) : alphabet[rng() % alphabet.size()];
     }
     return s;
 }
@@ -61,7 +60,8 @@ TEST(AlbumFuzz, RandomTokensNeverCrash) {
     const std::string alphabet = "\"\",,,\r\n\r\n 0123456789-#TRUEFALS";
     for (int iter = 0; iter < 3000; ++iter) {
         const std::string body = RandomBytes(rng, rng() % 300, alphabet);
-        for (const char* magic : {"\"Brambl27\",0\r\n", "\"Brambl25\",0\r\n", "\"Brambletune 2a\",0\r\n"}) {
+        for (const char* magic :
+             {"\"Brambl27\",0\r\n", "\"Brambl25\",0\r\n", "\"Brambletune 2a\",0\r\n"}) {
             CheckOne(magic + body, body.size());
             CheckOne(std::string(magic) + std::to_string(rng() % 5) + ",0,#FALSE#\r\n" + body,
                      body.size() + 5);
@@ -78,12 +78,12 @@ TEST(AlbumFuzz, MutatedValidAlbumsKeepOnlyCompleteSongs) {
         const int format = 1 + static_cast<int>(rng() % 3);
         std::string file = Write(list, format, static_cast<std::int32_t>(rng() % 10) - 3);
         switch (rng() % 4) {
-            case 0: file.resize(rng() % (file.size() + 1)); break;  // truncate
-            case 1:
-                for (int k = 0; k < 3; ++k) file[rng() % file.size()] = static_cast<char>(rng());
-                break;
-            case 2: file.insert(rng() % file.size(), 1, '"'); break;
-            case 3: file.erase(rng() % file.size(), 1 + rng() % 10); break;
+        case 0: file.resize(rng() % (file.size() + 1)); break;  // truncate
+        case 1:
+            for (int k = 0; k < 3; ++k) file[rng() % file.size()] = static_cast<char>(rng());
+            break;
+        case 2: file.insert(rng() % file.size(), 1, '"'); break;
+        case 3: file.erase(rng() % file.size(), 1 + rng() % 10); break;
         }
         CSongList back;
         RecordingMessageBox box;
@@ -160,7 +160,8 @@ TEST(TagFuzz, ReaderAgreesWithTheModel) {
     std::mt19937 rng(kSeed + 4);
     MemoryFileSystem fs;
     for (int iter = 0; iter < 5000; ++iter) {
-        std::string file = RandomBytes(rng, rng() % 400, rng() % 2 ? "" : std::string("TAG\0ab ", 7));
+        std::string file =
+            RandomBytes(rng, rng() % 400, rng() % 2 ? "" : std::string("TAG\0ab ", 7));
         if (file.size() >= 128 && rng() % 2) file.replace(file.size() - 128, 3, "TAG");
         fs.files["f.mp3"] = file;
         TagRecord got, want;

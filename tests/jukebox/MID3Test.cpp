@@ -31,7 +31,8 @@ std::string TagBlock(const std::string& title, const std::string& artist = "",
 
 TEST(ReadTag, ReadsTheLastBlockCutAtNulAndPaddedWithBlanks) {
     MemoryFileSystem fs;
-    fs.files["a.mp3"] = std::string(500, '\x55') + TagBlock("Hello", "Band", "Album", "1999", "Nice", 17);
+    fs.files["a.mp3"] =
+        std::string(500, '\x55') + TagBlock("Hello", "Band", "Album", "1999", "Nice", 17);
     TagRecord tag;
     ASSERT_TRUE(ReadTag(fs, "a.mp3", tag));
     EXPECT_EQ(tag.tag, "TAG");
@@ -208,8 +209,8 @@ TEST_F(FillSongTest, DotSettingDecidesTitleAndLyrics) {
 
 TEST_F(FillSongTest, TagWinsAndOnlyTrailingBlanksAreCut) {
     const std::string path = "C:\\Music\\SOME BAND\\BEST OF\\FIRST SONG.MP3";
-    fs.files[path] = std::string(1000, 'm') +
-                     TagBlock("  Hello   ", "Band", "LP", "2001", "good", 17);
+    fs.files[path] =
+        std::string(1000, 'm') + TagBlock("  Hello   ", "Band", "LP", "2001", "good", 17);
     CSong s = Fill(path);
     EXPECT_EQ(s.songTitle, "  Hello");
     EXPECT_EQ(s.songArtist, "Band");

@@ -11,7 +11,8 @@ namespace {
 // Little-endian readers over the raw bytes, independent of the accessors.
 std::uint32_t U32(const OptionsRecord& r, std::size_t at) {
     const auto& b = r.bytes();
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+           (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 std::uint16_t U16(const OptionsRecord& r, std::size_t at) {
     return static_cast<std::uint16_t>(r.bytes()[at] | (r.bytes()[at + 1] << 8));
@@ -102,7 +103,9 @@ TEST(OptionsRecord, ColoursAtTheirOffsets) {
     EXPECT_EQ(U32(r, 72), 0x00445566u);
     EXPECT_EQ(r.bytes()[68], 0x33);
     for (int i = 0; i < 16; ++i) r.SetCustomColor(i, 0x00A00000u + static_cast<std::uint32_t>(i));
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(U32(r, 4 + 4 * static_cast<std::size_t>(i)), 0x00A00000u + static_cast<std::uint32_t>(i));
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(U32(r, 4 + 4 * static_cast<std::size_t>(i)),
+                  0x00A00000u + static_cast<std::uint32_t>(i));
     EXPECT_EQ(r.CustomColor(15), 0x00A0000Fu);
     EXPECT_EQ(U32(r, 0), 0u);
     EXPECT_EQ(U32(r, 76), 0u);
@@ -173,7 +176,8 @@ TEST(OptionsRecord, LyricsExtensionAndFileTypes) {
     EXPECT_EQ(U16(f, 224), 0xFFFF);
     EXPECT_EQ(U16(f, 264), 0xFFFF);
     EXPECT_EQ(U16(f, 270), 0xFFFF);
-    EXPECT_EQ(Changed(OptionsRecord(), f), (std::vector<std::size_t>{224, 225, 264, 265, 270, 271}));
+    EXPECT_EQ(Changed(OptionsRecord(), f),
+              (std::vector<std::size_t>{224, 225, 264, 265, 270, 271}));
     EXPECT_TRUE(f.FileType(20));
     EXPECT_FALSE(f.FileType(19));
 }

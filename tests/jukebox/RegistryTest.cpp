@@ -69,7 +69,9 @@ TEST_F(RegistryTest, MissingKeyOrValueGivesTheDefault) {
     EXPECT_FALSE(store.HasKey(HKCU, "Software\\Nowhere"));  // reads never create
     SetRegValue(store, HKCU, kWindowKey, "a", std::int32_t{1}, 4);
     EXPECT_EQ(GetRegDword(store, HKCU, kWindowKey, "missing", 5), 5);
-    EXPECT_EQ(std::get<std::string>(GetRegValue(store, HKCU, kWindowKey, "missing", 1, std::string("d"))), "d");
+    EXPECT_EQ(
+        std::get<std::string>(GetRegValue(store, HKCU, kWindowKey, "missing", 1, std::string("d"))),
+        "d");
 }
 
 TEST_F(RegistryTest, OnlyTypes1And4AndTheStoredTypeMustMatch) {
@@ -93,8 +95,11 @@ TEST_F(RegistryTest, OnlyTypes1And4AndTheStoredTypeMustMatch) {
 }
 
 TEST_F(RegistryTest, KeyAndValueNamesAreCaseInsensitive) {
-    SetRegValue(store, HKCU, "Software\\Tallowmere\\Brambletune\\2\\w\\Window", "ConsoleTop", std::int32_t{3}, 4);
-    EXPECT_EQ(GetRegDword(store, HKCU, "software\\TALLOWMERE\\brambletune\\2\\W\\window", "consoletop", 0), 3);
+    SetRegValue(store, HKCU, "Software\\Tallowmere\\Brambletune\\2\\w\\Window", "ConsoleTop",
+                std::int32_t{3}, 4);
+    EXPECT_EQ(GetRegDword(store, HKCU, "software\\TALLOWMERE\\brambletune\\2\\W\\window",
+                          "consoletop", 0),
+              3);
 }
 
 TEST_F(RegistryTest, BinaryRecordMustBeExactly332Bytes) {
@@ -120,8 +125,10 @@ TEST_F(RegistryTest, BinaryRecordMustBeExactly332Bytes) {
 }
 
 TEST_F(RegistryTest, DeleteRegKeyRemovesOneKeyWithItsValues) {
-    SetRegValue(store, HKCU, std::string(kSettingsRoot) + "Recent Files", "1", std::string("a.alb"), 1);
-    SetRegValue(store, HKCU, std::string(kSettingsRoot) + "Recent Files", "2", std::string("b.alb"), 1);
+    SetRegValue(store, HKCU, std::string(kSettingsRoot) + "Recent Files", "1", std::string("a.alb"),
+                1);
+    SetRegValue(store, HKCU, std::string(kSettingsRoot) + "Recent Files", "2", std::string("b.alb"),
+                1);
     DeleteRegKey(store, HKCU, std::string(kSettingsRoot) + "Recent Files");
     EXPECT_FALSE(store.HasKey(HKCU, std::string(kSettingsRoot) + "Recent Files"));
     EXPECT_EQ(GetRegString(store, HKCU, std::string(kSettingsRoot) + "Recent Files", "1", ""), "");

@@ -20,8 +20,9 @@ class ActivationTest : public testing::WatcherFixture {};
 TEST_F(ActivationTest, AllSlotsBlankIsRefusedAndNothingSaved) {
     view.controls.dirs[3] = "  \r\n";
     watcher.btActivateClick();
-    EXPECT_EQ(view.calls, (Lines{"HideSummaryPanel", std::string("ShowMessage:") + kNoDirectoriesMessage,
-                                 "ShowRefusedWindow"}));
+    EXPECT_EQ(view.calls,
+              (Lines{"HideSummaryPanel", std::string("ShowMessage:") + kNoDirectoriesMessage,
+                     "ShowRefusedWindow"}));
     EXPECT_TRUE(store.writes.empty());
     EXPECT_FALSE(watcher.Active());
 }

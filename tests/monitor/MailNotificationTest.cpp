@@ -39,8 +39,7 @@ TEST_F(MailNotificationTest, MapiSendGetsEveryRecipientLineAndRenewsTheSnapshot)
     EXPECT_EQ(mail.sent[0].transport, "MAPI");
     EXPECT_EQ(mail.sent[0].recipients, (Lines{"a@x", "", "b@x"}));
     EXPECT_EQ(mail.sent[0].subject, "Changes");
-    EXPECT_EQ(mail.sent[0].body,
-              (Lines{"Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f"}));
+    EXPECT_EQ(mail.sent[0].body, (Lines{"Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f"}));
     EXPECT_TRUE(watcher.meSummary.empty());
     watcher.Timer1Timer();  // the change is in the new snapshot
     EXPECT_EQ(mail.sent.size(), 1u);
@@ -62,17 +61,17 @@ TEST_F(MailNotificationTest, FailedSendsShowTheErrorAndTheSummaryGrowsUntilOneGo
     Change(2);
     watcher.Timer1Timer();
     watcher.Timer1Timer();
-    EXPECT_EQ(desktop.calls, (Lines{"ShowError:Connection refused", "ShowError:Connection refused"}));
+    EXPECT_EQ(desktop.calls,
+              (Lines{"ShowError:Connection refused", "ShowError:Connection refused"}));
     ASSERT_EQ(mail.sent.size(), 2u);
     EXPECT_EQ(mail.sent[1].body.size(), 6u);  // two header pairs, the change twice
 
     mail.failure.clear();
     watcher.Timer1Timer();
     ASSERT_EQ(mail.sent.size(), 3u);
-    EXPECT_EQ(mail.sent[2].body,
-              (Lines{"Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f",
-                     "Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f",
-                     "Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f"}));
+    EXPECT_EQ(mail.sent[2].body, (Lines{"Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f",
+                                        "Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f",
+                                        "Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f"}));
     EXPECT_TRUE(watcher.meSummary.empty());
     EXPECT_FALSE(watcher.Sending());
 }

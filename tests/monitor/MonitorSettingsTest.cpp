@@ -55,7 +55,7 @@ TEST(ReadSettings, FirstRunGivesEveryDefault) {
 
 TEST(ReadSettings, FlagsReadAsIntegersWithDefaultsForWords) {
     MemorySettingsStore store;
-    store.sections["Opts"] = {{"New", "0x0"}, {"Change", "maybe"}, {"Delete", "0"},
+    store.sections["Opts"] = {{"New", "0x0"},       {"Change", "maybe"},  {"Delete", "0"},
                               {"AutoStart", "0x1"}, {"SoundAlarm", "-5"}, {"MAPI", "no"}};
     const MonitorSettings s = ReadSettings(store);
     EXPECT_FALSE(s.notifyNew);
@@ -69,15 +69,18 @@ TEST(ReadSettings, FlagsReadAsIntegersWithDefaultsForWords) {
 
 TEST(ReadSettings, RecipientsSkipEmptyLinesAndStopAtNumRecip) {
     MemorySettingsStore store;
-    store.sections["Opts"] = {{"NumRecip", "3"}, {"Recip1", "a@x"}, {"Recip2", ""},
-                              {"Recip3", "c@x"}, {"Recip4", "stale@x"}};
+    store.sections["Opts"] = {{"NumRecip", "3"},
+                              {"Recip1", "a@x"},
+                              {"Recip2", ""},
+                              {"Recip3", "c@x"},
+                              {"Recip4", "stale@x"}};
     EXPECT_EQ(ReadSettings(store).recipients, (Lines{"a@x", "c@x"}));
 }
 
 TEST(ReadSettings, RecipientsWithMalformedCounts) {
     MemorySettingsStore store;
-    store.sections["Opts"] = {{"Recip1", "a@x"}, {"RECIP2", "b@x"}, {"Recip03", "c@x"},
-                              {"Recip10", "j@x"}};
+    store.sections["Opts"] = {
+        {"Recip1", "a@x"}, {"RECIP2", "b@x"}, {"Recip03", "c@x"}, {"Recip10", "j@x"}};
     EXPECT_TRUE(ReadSettings(store).recipients.empty());  // NumRecip missing: -1
     store.sections["Opts"]["NumRecip"] = "0";
     EXPECT_TRUE(ReadSettings(store).recipients.empty());
@@ -107,12 +110,12 @@ TEST(WriteSettings, WritesEveryEntryInOrder) {
 
     Lines expected{"Start\\Dir1=C:\\in"};
     for (int i = 2; i <= 20; ++i) expected.push_back("Start\\Dir" + std::to_string(i) + "=");
-    for (const char* w : {"Opts\\New=1", "Opts\\Change=0", "Opts\\Delete=1",
-                          "Opts\\Wav=C:\\ding.wav", "Opts\\Nsecs=15", "Opts\\AutoStart=1",
-                          "Opts\\SoundAlarm=1", "Opts\\MAPI=0", "Opts\\Server=mail:2525",
-                          "Opts\\Sender=Me", "Opts\\SendEmail=me@x", "Opts\\Subject=Files",
-                          "Opts\\NumRecip=3", "Opts\\Recip1=a@x", "Opts\\Recip2=",
-                          "Opts\\Recip3=b@x"}) {
+    for (const char* w :
+         {"Opts\\New=1", "Opts\\Change=0", "Opts\\Delete=1", "Opts\\Wav=C:\\ding.wav",
+          "Opts\\Nsecs=15", "Opts\\AutoStart=1", "Opts\\SoundAlarm=1", "Opts\\MAPI=0",
+          "Opts\\Server=mail:2525", "Opts\\Sender=Me", "Opts\\SendEmail=me@x",
+          "Opts\\Subject=Files", "Opts\\NumRecip=3", "Opts\\Recip1=a@x",
+          "Opts\\Recip2=", "Opts\\Recip3=b@x"}) {
         expected.push_back(w);
     }
     EXPECT_EQ(store.writes, expected);

@@ -91,10 +91,11 @@ TEST_F(NotificationTest, PrintedReportLayout) {
     watcher.meSummary = {"Date/Time x", " ", "Added C:\\a"};
     watcher.btPrintClick();
     EXPECT_EQ(desktop.printed,
-              (Lines{"font:Times New Roman/16/b", std::string("line:") + kReportTitle, "line:",
-                     "font:Times New Roman/12/b", std::string("line:") + kReportCredit, "line:",
-                     "font:Times New Roman/12/r", "line:   Date/Time x", "line:    ",
-                     "line:   Added C:\\a", "line:", "line:Printed on 7/12/2026 at 14:05:09", "end"}));
+              (Lines{"font:Times New Roman/16/b", std::string("line:") + kReportTitle,
+                     "line:", "font:Times New Roman/12/b", std::string("line:") + kReportCredit,
+                     "line:", "font:Times New Roman/12/r", "line:   Date/Time x",
+                     "line:    ", "line:   Added C:\\a",
+                     "line:", "line:Printed on 7/12/2026 at 14:05:09", "end"}));
 }
 
 TEST_F(NotificationTest, CancelledOrFailedPrintPrintsNothing) {
@@ -131,7 +132,8 @@ TEST_F(FolderChoiceTest, DuplicateOfAnotherSlotIsRefused) {
     desktop.folderAnswer = "C:\\seven";
     watcher.sbClick(2);
     EXPECT_EQ(view.controls.dirs[2], "C:\\three");
-    EXPECT_EQ(view.calls.back(), std::string("ShowMessage:") + kAlreadyMonitoringMessage + "C:\\seven");
+    EXPECT_EQ(view.calls.back(),
+              std::string("ShowMessage:") + kAlreadyMonitoringMessage + "C:\\seven");
     EXPECT_EQ(desktop.calls, (Lines{"NotOnTop", "BrowseFolder:C:\\three"}));
 }
 

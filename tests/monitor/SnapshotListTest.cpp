@@ -70,7 +70,8 @@ TEST_F(SnapshotListTest, KeepsDuplicatesInInsertionOrder) {
 
 TEST_F(SnapshotListTest, BinSearchFindsEveryEntryAndMissesOthers) {
     std::vector<std::string> lines;
-    for (int i = 0; i < 1000; i += 2) lines.push_back("f" + std::to_string(i) + "\t" + std::to_string(i));
+    for (int i = 0; i < 1000; i += 2)
+        lines.push_back("f" + std::to_string(i) + "\t" + std::to_string(i));
     list.Add(lines);
     for (int i = 0; i < 1000; ++i) {
         const int found = list.binSearch("F" + std::to_string(i));

@@ -25,7 +25,8 @@ std::vector<std::string> LargeBody() {
     std::vector<std::string> lines;
     std::size_t bytes = 0;
     for (int i = 0; bytes < kLargeBodyBytes; ++i) {
-        std::string line = "Changed C:\\Data\\Projects\\Reports\\2026\\quarter-" + std::to_string(i) + ".xlsx";
+        std::string line =
+            "Changed C:\\Data\\Projects\\Reports\\2026\\quarter-" + std::to_string(i) + ".xlsx";
         line.resize(78, ' ');
         line.back() = '.';
         bytes += line.size() + 2;
@@ -35,8 +36,9 @@ std::vector<std::string> LargeBody() {
 }
 
 NotificationMail Mail(const std::string& server, std::vector<std::string> body) {
-    return NotificationMail{server, "Vigilon", "monitor@example.com", {"admin@example.com"}, "Folder changes",
-                            std::move(body)};
+    return NotificationMail{
+        server,           "Vigilon",      "monitor@example.com", {"admin@example.com"},
+        "Folder changes", std::move(body)};
 }
 
 double Seconds(const std::chrono::steady_clock::time_point& start) {
@@ -53,7 +55,8 @@ int main(int argc, char** argv) {
     try {
         SmtpMailer mailer(CreatePlatformSocketApi());
         const NotificationMail large = Mail(argv[1], LargeBody());
-        const NotificationMail small = Mail(argv[1], {"Date/Time 7/12/2026 14:05:09", "Added C:\\Data\\new.txt"});
+        const NotificationMail small =
+            Mail(argv[1], {"Date/Time 7/12/2026 14:05:09", "Added C:\\Data\\new.txt"});
         double bestLarge = 1e9;
         double bestSmall = 1e9;
         for (int round = 0; round < kRounds; ++round) {

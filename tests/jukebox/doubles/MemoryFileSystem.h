@@ -15,10 +15,10 @@ class MemoryFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
-    std::set<std::string> unreadable;       // exist, but cannot be opened
-    std::set<std::string> failingReads;     // open, but every read fails
-    std::set<std::string> unwritable;       // OpenWrite fails
-    std::set<std::string> failingWrites;    // open, but the stream goes bad
+    std::set<std::string> unreadable;     // exist, but cannot be opened
+    std::set<std::string> failingReads;   // open, but every read fails
+    std::set<std::string> unwritable;     // OpenWrite fails
+    std::set<std::string> failingWrites;  // open, but the stream goes bad
     bool failReplace = false;
 
     bool FileExists(const std::string& path) const override {
@@ -51,18 +51,23 @@ private:
     class FailingBuf : public std::streambuf {
     public:
         explicit FailingBuf(std::size_t size) : size_(static_cast<off_type>(size)) {}
+
     protected:
         pos_type seekoff(off_type off, std::ios::seekdir dir, std::ios::openmode) override {
             return dir == std::ios::end ? pos_type(size_ + off) : pos_type(off);
         }
         pos_type seekpos(pos_type pos, std::ios::openmode) override { return pos; }
         int_type underflow() override { return traits_type::eof(); }
+
     private:
         off_type size_;
     };
     class FailingStream : public std::istream {
     public:
-        explicit FailingStream(std::size_t size) : std::istream(nullptr), buf_(size) { rdbuf(&buf_); }
+        explicit FailingStream(std::size_t size) : std::istream(nullptr), buf_(size) {
+            rdbuf(&buf_);
+        }
+
     private:
         FailingBuf buf_;
     };
@@ -74,6 +79,7 @@ private:
             if (fail_) setstate(std::ios::badbit);
         }
         ~WritingStream() override { target_ = fail_ ? std::string("partial") : str(); }
+
     private:
         std::string& target_;
         bool fail_;

@@ -104,7 +104,8 @@ public:
                   std::uint32_t size) override {
         const auto h = open_.find(key);
         if (h == open_.end()) return 6;
-        keys[h->second][LowerText(name)] = Value{type, std::vector<std::uint8_t>(data, data + size)};
+        keys[h->second][LowerText(name)] =
+            Value{type, std::vector<std::uint8_t>(data, data + size)};
         return kSuccess;
     }
     long CloseKey(Key key) override { return open_.erase(key) ? kSuccess : 6; }
@@ -119,7 +120,9 @@ public:
     }
 
 private:
-    static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+    static char Lower(char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
     static std::string LowerText(std::string s) {
         for (char& c : s) c = Lower(c);
         return s;

@@ -10,8 +10,8 @@ namespace vigilon::testing {
 // Records what the logic asked of the window, one word per call.
 class RecordingView : public WatcherView {
 public:
-    MonitorSettings controls;          // what the window's controls hold
-    std::vector<std::string> calls;    // "ShowMessage:<text>", "StartScanTimer:<ms>", ...
+    MonitorSettings controls;        // what the window's controls hold
+    std::vector<std::string> calls;  // "ShowMessage:<text>", "StartScanTimer:<ms>", ...
 
     void ShowSettings(const MonitorSettings& s) override {
         controls = s;

@@ -17,7 +17,8 @@ class RecordingTextJob : public TextJob {
 public:
     explicit RecordingTextJob(std::vector<std::string>& log) : log_(log) {}
     void SetFont(const TextFont& f) override {
-        log_.push_back("font:" + f.face + "/" + std::to_string(f.points) + "/" + (f.bold ? "b" : "r"));
+        log_.push_back("font:" + f.face + "/" + std::to_string(f.points) + "/" +
+                       (f.bold ? "b" : "r"));
     }
     void WriteLine(const std::string& text) override { log_.push_back("line:" + text); }
     void End() override { log_.push_back("end"); }

@@ -20,7 +20,9 @@ std::string Encode(const TmsMessage& message) {
     return out.str();
 }
 
-std::string FirstLine(const std::string& encoded) { return encoded.substr(0, encoded.find("\r\n")); }
+std::string FirstLine(const std::string& encoded) {
+    return encoded.substr(0, encoded.find("\r\n"));
+}
 
 TmsMessage BasicMessage() {
     TmsMessage message;
@@ -59,7 +61,8 @@ TEST(MessageEncoder, RecipientLines) {
     TmsMessage message = BasicMessage();
     message.Recipients.Clear();
     message.Recipients.Add("bob.ross@example.com", "bob.ross@example.com");
-    EXPECT_NE(Encode(message).find("\r\nTo:       \"bob.ross@example.com\" <bob.ross@example.com>\r\nSubject"),
+    EXPECT_NE(Encode(message).find(
+                  "\r\nTo:       \"bob.ross@example.com\" <bob.ross@example.com>\r\nSubject"),
               std::string::npos);
 
     message.Recipients.Clear();
@@ -94,7 +97,8 @@ TEST(MessageEncoder, AddressLinesAreCutTo255Characters) {
     message.Recipients.Add("b@x", "B");
     const std::string first = "To:       N <" + longAddress + ">,";
     const std::string encoded = Encode(message);
-    EXPECT_NE(encoded.find("\r\n" + first.substr(0, 255) + "\r\n          B <b@x>\r\n"), std::string::npos);
+    EXPECT_NE(encoded.find("\r\n" + first.substr(0, 255) + "\r\n          B <b@x>\r\n"),
+              std::string::npos);
 }
 
 TEST(MessageEncoder, FieldsKeepAtMost255Characters) {
@@ -114,7 +118,8 @@ TEST(MessageEncoder, LineBreaksInFieldsCannotStartHeaderLines) {
     message.Recipients.Add("bob@x\rX-C: 3", "Bob");
     const std::string encoded = Encode(message);
     EXPECT_NE(encoded.find("\r\nSubject: Hi  Bcc: eve@example.com\r\n"), std::string::npos);
-    EXPECT_NE(encoded.find("From:     Ann X-B: 2 <ann@example.com  X-A: 1>\r\n"), std::string::npos);
+    EXPECT_NE(encoded.find("From:     Ann X-B: 2 <ann@example.com  X-A: 1>\r\n"),
+              std::string::npos);
     EXPECT_NE(encoded.find("\r\nTo:       Bob <bob@x X-C: 3>\r\n"), std::string::npos);
 }
 
@@ -136,8 +141,9 @@ TEST(MessageEncoder, Lines255CharactersLongStaySevenBit) {
     TmsMessage message = BasicMessage();
     message.Body = {std::string(255, 'x')};
     const std::string encoded = Encode(message);
-    EXPECT_NE(encoded.find("Content-Transfer-Encoding: 7bit\r\n\r\n" + std::string(255, 'x') + "\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        encoded.find("Content-Transfer-Encoding: 7bit\r\n\r\n" + std::string(255, 'x') + "\r\n"),
+        std::string::npos);
 }
 
 TEST(MessageEncoder, A256CharacterLineMakesTheWholeBodyQuotedPrintable) {
@@ -148,10 +154,12 @@ TEST(MessageEncoder, A256CharacterLineMakesTheWholeBodyQuotedPrintable) {
     message.Body = {"Added =x", line};
     const std::string encoded = Encode(message);
     const std::string body = encoded.substr(encoded.find("\r\n\r\n") + 4);
-    EXPECT_NE(encoded.find("\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n"), std::string::npos);
+    EXPECT_NE(encoded.find("\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n"),
+              std::string::npos);
     EXPECT_EQ(body.substr(0, 12), "Added =3Dx\r\n");
     std::string joined;
-    for (std::size_t start = 12, end; (end = body.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    for (std::size_t start = 12, end; (end = body.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
         const std::string encodedLine = body.substr(start, end - start);
         const bool last = end + 2 == body.size();
         EXPECT_LE(encodedLine.size(), last ? 65u : 66u) << encodedLine;

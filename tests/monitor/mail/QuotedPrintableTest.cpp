@@ -30,16 +30,19 @@ TEST(Segments, ShortParagraphsStayWhole) {
 }
 
 TEST(Segments, CutJustBeforeTheLastSpaceWithin66Characters) {
-    const std::string words = std::string(40, 'a') + " " + std::string(24, 'b') + " " + std::string(10, 'c');
+    const std::string words =
+        std::string(40, 'a') + " " + std::string(24, 'b') + " " + std::string(10, 'c');
     // The 66th character is a space: the first segment is 65 characters.
     EXPECT_EQ(Strings(SplitSegments(words)), (Lines{words.substr(0, 65), words.substr(65)}));
     const std::string earlier = std::string(40, 'a') + " " + std::string(30, 'b');
-    EXPECT_EQ(Strings(SplitSegments(earlier)), (Lines{std::string(40, 'a'), " " + std::string(30, 'b')}));
+    EXPECT_EQ(Strings(SplitSegments(earlier)),
+              (Lines{std::string(40, 'a'), " " + std::string(30, 'b')}));
 }
 
 TEST(Segments, WithoutSpaceCutAfter65Characters) {
     const std::string text = std::string(130, 'x') + "yz";
-    EXPECT_EQ(Strings(SplitSegments(text)), (Lines{std::string(65, 'x'), std::string(65, 'x'), "yz"}));
+    EXPECT_EQ(Strings(SplitSegments(text)),
+              (Lines{std::string(65, 'x'), std::string(65, 'x'), "yz"}));
     // A space as the very first character does not count.
     const std::string leading = " " + std::string(70, 'x');
     EXPECT_EQ(Strings(SplitSegments(leading)), (Lines{leading.substr(0, 65), leading.substr(65)}));
@@ -48,21 +51,24 @@ TEST(Segments, WithoutSpaceCutAfter65Characters) {
 TEST(Segments, Exactly65CharactersWithoutSpaceEndWithAnEmptySegment) {
     EXPECT_EQ(Strings(SplitSegments(std::string(65, 'x'))), (Lines{std::string(65, 'x'), ""}));
     const std::string spaced = std::string(30, 'x') + " " + std::string(34, 'y');
-    EXPECT_EQ(Strings(SplitSegments(spaced)), (Lines{std::string(30, 'x'), " " + std::string(34, 'y')}));
+    EXPECT_EQ(Strings(SplitSegments(spaced)),
+              (Lines{std::string(30, 'x'), " " + std::string(34, 'y')}));
 }
 
 TEST(QuotedPrintable, EscapesControlEqualsAndHighCharacters) {
-    EXPECT_EQ(QuotedPrintableLines("a=b\tc\x7f\x80\xff\x01 d~"), (Lines{"a=3Db=09c\x7f=80=FF=01 d~"}));
+    EXPECT_EQ(QuotedPrintableLines("a=b\tc\x7f\x80\xff\x01 d~"),
+              (Lines{"a=3Db=09c\x7f=80=FF=01 d~"}));
 }
 
 TEST(QuotedPrintable, SoftBreaksOnAllButTheLastSegment) {
-    EXPECT_EQ(QuotedPrintableLines(std::string(65, '=') + "\r\nok"),
-              (Lines{[] {
-                         std::string s;
-                         for (int i = 0; i < 65; ++i) s += "=3D";
-                         return s + "=";
-                     }(),
-                     "", "ok"}));
+    EXPECT_EQ(QuotedPrintableLines(std::string(65, '=') + "\r\nok"), (Lines{[] {
+                                                                                std::string s;
+                                                                                for (int i = 0;
+                                                                                     i < 65; ++i)
+                                                                                    s += "=3D";
+                                                                                return s + "=";
+                                                                            }(),
+                                                                            "", "ok"}));
 }
 
 TEST(QuotedPrintable, TrailingSpaceOfAParagraphIsEscaped) {
@@ -123,7 +129,8 @@ TEST(QuotedPrintable, RandomTextsDecodeToThemselves) {
         for (int i = 0; i < length; ++i) {
             const bool common = std::uniform_int_distribution<int>(0, 3)(random) > 0;
             text += common ? 'a' + std::uniform_int_distribution<int>(0, 25)(random)
-                           : alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+                           : alphabet[std::uniform_int_distribution<std::size_t>(
+                                 0, alphabet.size() - 1)(random)];
         }
         const Lines lines = QuotedPrintableLines(text);
         for (const std::string& line : lines) {

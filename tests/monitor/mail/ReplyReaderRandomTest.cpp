@@ -50,7 +50,8 @@ TEST_F(RandomReplies, WellFormedRepliesAreReadExactlyToTheirEnd) {
         std::string reply;
         for (int i = Number(0, 4); i > 0; --i) {
             // Continuation lines after the first may look like the end of another reply.
-            std::string lineCode = Number(0, 3) == 0 ? std::to_string(Number(100, 599)) + " " : prefix + "-";
+            std::string lineCode =
+                Number(0, 3) == 0 ? std::to_string(Number(100, 599)) + " " : prefix + "-";
             if (reply.empty() || lineCode == prefix + " ") lineCode = prefix + "-";
             reply += lineCode + Text(200) + LineEnd();
         }

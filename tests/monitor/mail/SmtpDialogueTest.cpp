@@ -39,8 +39,8 @@ protected:
 
     void Script(Lines replies) { api.replies.assign(replies.begin(), replies.end()); }
     void ScriptSuccess() {
-        Script({"220 ready\r\n", "250 hello\r\n", "250 sender ok\r\n", "250 recipient ok\r\n", "354 go ahead\r\n",
-                "250 queued\r\n", "221 bye\r\n"});
+        Script({"220 ready\r\n", "250 hello\r\n", "250 sender ok\r\n", "250 recipient ok\r\n",
+                "354 go ahead\r\n", "250 queued\r\n", "221 bye\r\n"});
     }
 
     // Runs Send, which must fail with an exception of type E; returns its text.
@@ -66,14 +66,15 @@ protected:
 TEST_F(SmtpDialogue, SendsEnvelopeAndMessageByteForByte) {
     ScriptSuccess();
     smtp.Send();
-    EXPECT_EQ(api.sent, "HELO workstation\r\n"
-                        "MAIL FROM:<ann@example.com>\r\n"
-                        "RCPT TO:<bob@example.com>\r\n"
-                        "DATA\r\n" +
-                            Encoded(message) +
-                            "\r\n"
-                            ".\r\n"
-                            "QUIT\r\n");
+    EXPECT_EQ(api.sent,
+              "HELO workstation\r\n"
+              "MAIL FROM:<ann@example.com>\r\n"
+              "RCPT TO:<bob@example.com>\r\n"
+              "DATA\r\n" +
+                  Encoded(message) +
+                  "\r\n"
+                  ".\r\n"
+                  "QUIT\r\n");
     EXPECT_EQ(api.data, Encoded(message) + "\r\n");
     EXPECT_EQ(api.Unread(), "");
     EXPECT_EQ(smtp.LastReply(), "221 bye");
@@ -85,12 +86,13 @@ TEST_F(SmtpDialogue, RecipientsGoToCcThenBccInListOrder) {
     message.Recipients.Add("carl@example.com", "Carl");
     message.CC.Add("dora@example.com", "Dora");
     message.BCC.Add("eve@example.com", "Eve");
-    Script({"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n",
-            "354 go\r\n", "250 queued\r\n", "221 bye\r\n"});
+    Script({"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n",
+            "250 ok\r\n", "250 ok\r\n", "354 go\r\n", "250 queued\r\n", "221 bye\r\n"});
     smtp.Send();
-    EXPECT_EQ(api.commands, (Lines{"HELO workstation", "MAIL FROM:<ann@example.com>", "RCPT TO:<bob@example.com>",
-                                   "RCPT TO:<carl@example.com>", "RCPT TO:<dora@example.com>",
-                                   "RCPT TO:<eve@example.com>", "DATA", "QUIT"}));
+    EXPECT_EQ(api.commands,
+              (Lines{"HELO workstation", "MAIL FROM:<ann@example.com>", "RCPT TO:<bob@example.com>",
+                     "RCPT TO:<carl@example.com>", "RCPT TO:<dora@example.com>",
+                     "RCPT TO:<eve@example.com>", "DATA", "QUIT"}));
 }
 
 // The empty line and "." travel with the last block.
@@ -108,8 +110,9 @@ TEST_F(SmtpDialogue, MessageGoesOutIn2047ByteBlocksEvenWhenSendsArePartial) {
     ScriptedSocketApi slow;
     slow.bytesPerSend = 100;
     slow.blockEveryOtherCall = true;
-    slow.replies = {"220 ready\r\n", "250 hello\r\n", "250 sender ok\r\n", "250 recipient ok\r\n",
-                                  "354 go ahead\r\n", "250 queued\r\n", "221 bye\r\n"};
+    slow.replies = {"220 ready\r\n",        "250 hello\r\n",    "250 sender ok\r\n",
+                    "250 recipient ok\r\n", "354 go ahead\r\n", "250 queued\r\n",
+                    "221 bye\r\n"};
     TmsSMTP slowSmtp{slow};
     slowSmtp.Server = smtp.Server;
     slowSmtp.MailMessage = &message;
@@ -139,8 +142,8 @@ TEST_F(SmtpDialogue, ReplyCodes) {
 }
 
 TEST_F(SmtpDialogue, RefusedHeloWithNameFallsBackToBareHelo) {
-    Script({"220 ready\r\n", "501 bad name\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n",
-            "250 queued\r\n", "221 bye\r\n"});
+    Script({"220 ready\r\n", "501 bad name\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n",
+            "354 go\r\n", "250 queued\r\n", "221 bye\r\n"});
     smtp.Send();
     EXPECT_EQ(api.commands[0], "HELO workstation");
     EXPECT_EQ(api.commands[1], "HELO");
@@ -155,16 +158,23 @@ TEST_F(SmtpDialogue, ServerRepliesOfTheWrongClassEndTheSendAfterQuit) {
     };
     const std::vector<Case> cases = {
         {{"554 go away\r\n", "221 bye\r\n"}, "554 go away", "QUIT"},
-        {{"220 ready\r\n", "501 no\r\n", "502 still no\r\n", "221 bye\r\n"}, "502 still no", "HELO"},
-        {{"220 ready\r\n", "250 hello\r\n", "553 sender refused\r\n", "221 bye\r\n"}, "553 sender refused",
+        {{"220 ready\r\n", "501 no\r\n", "502 still no\r\n", "221 bye\r\n"},
+         "502 still no",
+         "HELO"},
+        {{"220 ready\r\n", "250 hello\r\n", "553 sender refused\r\n", "221 bye\r\n"},
+         "553 sender refused",
          "MAIL FROM:<ann@example.com>"},
-        {{"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "550 no such user\r\n", "221 bye\r\n"}, "550 no such user",
+        {{"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "550 no such user\r\n", "221 bye\r\n"},
+         "550 no such user",
          "RCPT TO:<bob@example.com>"},
-        {{"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "250 not 3xx\r\n", "221 bye\r\n"},
-         "250 not 3xx", "DATA"},
-        {{"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n", "552 too big\r\n",
+        {{"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "250 not 3xx\r\n",
           "221 bye\r\n"},
-         "552 too big", "DATA"},
+         "250 not 3xx",
+         "DATA"},
+        {{"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n",
+          "552 too big\r\n", "221 bye\r\n"},
+         "552 too big",
+         "DATA"},
         {{"hello there\r\n", "221 bye\r\n"}, "hello there", "QUIT"},
     };
     for (const Case& c : cases) {
@@ -189,8 +199,8 @@ TEST_F(SmtpDialogue, ServerRepliesOfTheWrongClassEndTheSendAfterQuit) {
 }
 
 TEST_F(SmtpDialogue, QuitRefusedIsAnErrorAndStillCloses) {
-    Script({"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n", "250 queued\r\n",
-            "500 what\r\n"});
+    Script({"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n",
+            "250 queued\r\n", "500 what\r\n"});
     EXPECT_EQ(SendFails<EServerError>(), "500 what");
     EXPECT_FALSE(api.SocketOpen());
 }
@@ -255,7 +265,8 @@ TEST_F(SmtpDialogue, PortChoice) {
         EXPECT_EQ(server.hostLookups, (Lines{"mail.example.com"})) << c.server;
         EXPECT_EQ(server.serviceLookups.size(), c.lookedUp ? 1u : 0u) << c.server;
         if (c.lookedUp) {
-            EXPECT_EQ(server.serviceLookups[0], std::make_pair(std::string("smtp"), std::string("tcp")));
+            EXPECT_EQ(server.serviceLookups[0],
+                      std::make_pair(std::string("smtp"), std::string("tcp")));
         }
     }
 }
@@ -422,8 +433,8 @@ TEST_F(SmtpDialogue, EventsDuringTheSendCannotStartAnotherOne) {
 TEST(SmtpMailer, ComposesTheNotificationAndSends) {
     auto owned = std::make_unique<ScriptedSocketApi>();
     ScriptedSocketApi& api = *owned;
-    api.replies = {"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n",
-                   "250 queued\r\n", "221 bye\r\n"};
+    api.replies = {"220 ready\r\n", "250 hello\r\n", "250 ok\r\n",     "250 ok\r\n",
+                   "250 ok\r\n",    "354 go\r\n",    "250 queued\r\n", "221 bye\r\n"};
     int eventsBeforeConnect = -1;
     SmtpMailer mailer(std::move(owned));
     NotificationMail mail;
@@ -441,17 +452,20 @@ TEST(SmtpMailer, ComposesTheNotificationAndSends) {
     EXPECT_EQ(api.commands[1], "MAIL FROM:<" + std::string(255, 'a') + ">");
     EXPECT_EQ(api.commands[2], "RCPT TO:<bob@example.com>");
     EXPECT_EQ(api.commands[3], "RCPT TO:<>");
-    EXPECT_NE(api.data.find("\r\nTo:       \"bob@example.com\" <bob@example.com>,\r\n           <>\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        api.data.find("\r\nTo:       \"bob@example.com\" <bob@example.com>,\r\n           <>\r\n"),
+        std::string::npos);
     EXPECT_NE(api.data.find("\r\nSubject: Folder changes\r\n"), std::string::npos);
     EXPECT_FALSE(mailer.Busy());
 }
 
 TEST(SmtpMailer, FailuresCarryTheirText) {
     auto owned = std::make_unique<ScriptedSocketApi>();
-    owned->replies = {"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "550 unknown user\r\n", "221 bye\r\n"};
+    owned->replies = {"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "550 unknown user\r\n",
+                      "221 bye\r\n"};
     SmtpMailer mailer(std::move(owned));
-    NotificationMail mail{"mail.example.com", "", "ann@example.com", {"nobody@example.com"}, "", {"x"}};
+    NotificationMail mail{"mail.example.com",     "", "ann@example.com",
+                          {"nobody@example.com"}, "", {"x"}};
     try {
         mailer.Send(mail);
         FAIL() << "no error";

@@ -21,7 +21,8 @@ using namespace vigilon;
 // Body lines of the file: split at LF, a CR before it dropped.
 std::vector<std::string> ReadLines(const char* path) {
     std::ifstream file(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -49,14 +50,22 @@ bool ParseArguments(int argc, char** argv, NotificationMail& mail, int& timeOut)
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
         const char* value = argv[i + 1];
-        if (name == "--server") mail.server = value;
-        else if (name == "--sender") mail.senderAddress = value;
-        else if (name == "--sender-name") mail.senderName = value;
-        else if (name == "--to") mail.recipients.push_back(value);
-        else if (name == "--subject") mail.subject = value;
-        else if (name == "--body-file") mail.body = ReadLines(value);
-        else if (name == "--timeout") timeOut = std::atoi(value);
-        else return false;
+        if (name == "--server")
+            mail.server = value;
+        else if (name == "--sender")
+            mail.senderAddress = value;
+        else if (name == "--sender-name")
+            mail.senderName = value;
+        else if (name == "--to")
+            mail.recipients.push_back(value);
+        else if (name == "--subject")
+            mail.subject = value;
+        else if (name == "--body-file")
+            mail.body = ReadLines(value);
+        else if (name == "--timeout")
+            timeOut = std::atoi(value);
+        else
+            return false;
     }
     return argc % 2 == 1;
 }

@@ -45,7 +45,8 @@ TEST(MapiErrorsTest, EveryResultCodeHasItsText) {
         {26, "Feature Not Supported"},
     };
     for (const auto& [code, text] : table) {
-        EXPECT_EQ(RaisedText(code), "MAPI: " + std::string(text) + ". ErrorCode = " + std::to_string(code));
+        EXPECT_EQ(RaisedText(code),
+                  "MAPI: " + std::string(text) + ". ErrorCode = " + std::to_string(code));
     }
 }
 

@@ -22,7 +22,8 @@ const std::string kSession = std::to_string(0x5e55);
 
 class MapiMailerTest : public ::testing::Test {
 protected:
-    MapiMailerTest() : mailer(std::make_unique<FakeMapiApi>(state), std::make_unique<FakeMapiCursor>(state)) {}
+    MapiMailerTest()
+        : mailer(std::make_unique<FakeMapiApi>(state), std::make_unique<FakeMapiCursor>(state)) {}
 
     FakeMapiState state;
     MapiMailer mailer;
@@ -32,7 +33,8 @@ TEST_F(MapiMailerTest, SendsTheSummaryToEveryLineWithoutTheComposeWindow) {
     mailer.Send({"ann@example.test", "bob"}, "Folder changes", {"Date/Time x", "Added y"});
 
     EXPECT_THAT(state.calls,
-                ElementsAre("ShowHourglass", "Logon:::73", "ResolveName:" + kSession + ":ann@example.test:9",
+                ElementsAre("ShowHourglass", "Logon:::73",
+                            "ResolveName:" + kSession + ":ann@example.test:9",
                             "ResolveName:" + kSession + ":bob:9", "SendMail:" + kSession + ":1",
                             "FreeBuffer:ann@example.test", "FreeBuffer:bob", "Restore"));
     const MapiMail& mail = state.sent.at(0);
@@ -84,7 +86,9 @@ TEST_F(MapiMailerTest, SendDuringASendIsRefusedAndLeavesTheRunningOneAlone) {
     EXPECT_EQ(nestedError, kMapiBusyMessage);
     ASSERT_EQ(state.sent.size(), 1u);
     EXPECT_EQ(state.sent[0].subject, "outer");
-    EXPECT_EQ(std::count(state.calls.begin(), state.calls.end(), "ResolveName:" + kSession + ":eve:9"), 0);
+    EXPECT_EQ(
+        std::count(state.calls.begin(), state.calls.end(), "ResolveName:" + kSession + ":eve:9"),
+        0);
     EXPECT_FALSE(mailer.Busy());
 }
 

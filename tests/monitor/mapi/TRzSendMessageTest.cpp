@@ -23,7 +23,8 @@ const std::string kSession = std::to_string(0x5e55);
 
 class TRzSendMessageTest : public ::testing::Test {
 protected:
-    TRzSendMessageTest() : sender(std::make_unique<FakeMapiApi>(state), std::make_unique<FakeMapiCursor>(state)) {}
+    TRzSendMessageTest()
+        : sender(std::make_unique<FakeMapiApi>(state), std::make_unique<FakeMapiCursor>(state)) {}
 
     // The text of the exception Send throws, "" when it returns.
     std::string SendError() {
@@ -46,7 +47,8 @@ TEST_F(TRzSendMessageTest, LogsOnWithFlags73WithoutProfileAnd9WithOne) {
     sender.Send();
 
     FakeMapiState named;
-    TRzSendMessage withProfile(std::make_unique<FakeMapiApi>(named), std::make_unique<FakeMapiCursor>(named));
+    TRzSendMessage withProfile(std::make_unique<FakeMapiApi>(named),
+                               std::make_unique<FakeMapiCursor>(named));
     withProfile.ProfileName = "Office";
     withProfile.Password = "secret";
     withProfile.ToRecipients = {"ann"};
@@ -88,11 +90,13 @@ TEST_F(TRzSendMessageTest, ResolvesToThenCcThenBccAndFreesEveryDescriptorAfterSe
     sender.BccRecipients = {"dee"};
     sender.Send();
 
-    EXPECT_THAT(state.calls,
-                ElementsAre("ShowHourglass", "Logon:::73", "ResolveName:" + kSession + ":ann:9",
-                            "ResolveName:" + kSession + ":bob:9", "ResolveName:" + kSession + ":cy:9",
-                            "ResolveName:" + kSession + ":dee:9", "SendMail:" + kSession + ":9", "FreeBuffer:ann",
-                            "FreeBuffer:bob", "FreeBuffer:cy", "FreeBuffer:dee", "Restore"));
+    EXPECT_THAT(
+        state.calls,
+        ElementsAre("ShowHourglass", "Logon:::73", "ResolveName:" + kSession + ":ann:9",
+                    "ResolveName:" + kSession + ":bob:9", "ResolveName:" + kSession + ":cy:9",
+                    "ResolveName:" + kSession + ":dee:9", "SendMail:" + kSession + ":9",
+                    "FreeBuffer:ann", "FreeBuffer:bob", "FreeBuffer:cy", "FreeBuffer:dee",
+                    "Restore"));
     EXPECT_THAT(state.FreeingFaults(), IsEmpty());
 }
 
@@ -154,7 +158,8 @@ TEST_F(TRzSendMessageTest, SendFlagsShowTheComposeWindowForReviewOrWithoutToReci
         MapiFlags flags;
     };
     const Case cases[] = {
-        {true, {"ann"}, {}, 9}, {false, {"ann"}, {}, 1}, {false, {}, {"cy"}, 9}, {false, {}, {}, 9}, {true, {}, {}, 9},
+        {true, {"ann"}, {}, 9}, {false, {"ann"}, {}, 1}, {false, {}, {"cy"}, 9},
+        {false, {}, {}, 9},     {true, {}, {}, 9},
     };
     for (const Case& c : cases) {
         sender.Review = c.review;

@@ -30,7 +30,8 @@ protected:
     void SetUp() override {
         char temp[MAX_PATH];
         ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-        dir = std::string(temp) + "jukebox_platform_" + std::to_string(GetCurrentProcessId()) + "\\";
+        dir =
+            std::string(temp) + "jukebox_platform_" + std::to_string(GetCurrentProcessId()) + "\\";
         ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr));
     }
     void TearDown() override {

@@ -42,8 +42,9 @@ void RawSetBinary(const char* path, const char* name, const std::vector<BYTE>& d
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                               nullptr),
               ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(key, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size())),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegSetValueExA(key, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size())),
+        ERROR_SUCCESS);
     RegCloseKey(key);
 }
 
@@ -183,7 +184,8 @@ TEST_F(Win32RegistryTest, StringAndDwordValues) {
     DeleteRegKey(store, HKCU, window);
     EXPECT_FALSE(KeyExists(window.c_str()));
     HKEY root = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsRoot, 0, KEY_ALL_ACCESS, &root), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsRoot, 0, KEY_ALL_ACCESS, &root),
+              ERROR_SUCCESS);
     RegDeleteValueA(root, "Instances");
     RegCloseKey(root);
 }

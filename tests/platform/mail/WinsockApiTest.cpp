@@ -38,7 +38,9 @@ public:
 
     std::uint16_t Port() const { return port_; }
     void Accept() { peer_ = accept(listener_, nullptr, nullptr); }
-    void Write(const std::string& text) { send(peer_, text.data(), static_cast<int>(text.size()), 0); }
+    void Write(const std::string& text) {
+        send(peer_, text.data(), static_cast<int>(text.size()), 0);
+    }
     std::string Read() {
         char buffer[256];
         const int received = recv(peer_, buffer, sizeof buffer, 0);
@@ -177,7 +179,8 @@ TEST_F(WinsockApiTest, WaitsTimeOutCountingSecondsAndServeOtherMessages) {
     const auto start = std::chrono::steady_clock::now();
     int error = 0;
     EXPECT_EQ(api.Wait(SocketEvent::Readable, 2, error), WaitResult::TimedOut);
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     KillTimer(nullptr, timer);
     EXPECT_GE(seconds, 1.5);
     EXPECT_LT(seconds, 4.0);

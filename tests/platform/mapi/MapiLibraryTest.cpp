@@ -36,7 +36,8 @@ std::string CurrentFolder() {
 class MapiLibraryTest : public ::testing::Test {
 protected:
     MapiLibraryTest()
-        : logPath_(TempFolder() + "vigilon-mapi-test-" + std::to_string(GetCurrentProcessId()) + ".log") {
+        : logPath_(TempFolder() + "vigilon-mapi-test-" + std::to_string(GetCurrentProcessId()) +
+                   ".log") {
         DeleteFileA(logPath_.c_str());
         SetEnvironmentVariableA("FAKE_MAPI_LOG", logPath_.c_str());
         SetEnvironmentVariableA("FAKE_MAPI_SCRIPT", nullptr);
@@ -88,22 +89,28 @@ TEST_F(MapiLibraryTest, LibraryBesideTheProgramIsTheOneThatAnswers) {
 
 TEST_F(MapiLibraryTest, MailerSendsTheSummaryQuietlyThroughTheLibraryBesideTheProgram) {
     MapiMailer mailer(std::make_unique<MapiLibrary>(), std::make_unique<MapiWin32Cursor>());
-    mailer.Send({"ann@example.test", "bob"}, "Folder changes", {"Date/Time 7/12/2026", "Added C:\\a.txt"});
+    mailer.Send({"ann@example.test", "bob"}, "Folder changes",
+                {"Date/Time 7/12/2026", "Added C:\\a.txt"});
 
     EXPECT_THAT(
         Calls(),
-        ElementsAre(
-            "MAPILogon ui=0 profile=null password=null flags=73 reserved=0 cursor=wait result=0 session=4660",
-            "MAPIResolveName session=4660 ui=0 name=\"ann@example.test\" flags=9 reserved=0 result=0 descriptor=#1",
-            "MAPIResolveName session=4660 ui=0 name=\"bob\" flags=9 reserved=0 result=0 descriptor=#2",
-            "MAPISendMail session=4660 ui=0 flags=1 reserved=0 cursor=wait result=0",
-            "  message reserved=0 subject=\"Folder changes\" "
-            "note=\"Date/Time 7/12/2026\\r\\nAdded C:\\\\a.txt\\r\\n\" type=null date=null conversation=null "
-            "flags=0 originator=null recipients=2 files=0",
-            "  recipient reserved=0 class=1 name=\"Resolved ann@example.test\" address=\"SMTP:ann@example.test\" "
-            "eidsize=0 eid=null",
-            "  recipient reserved=0 class=1 name=\"Resolved bob\" address=\"SMTP:bob\" eidsize=0 eid=null",
-            "MAPIFreeBuffer descriptor=#1", "MAPIFreeBuffer descriptor=#2"));
+        ElementsAre("MAPILogon ui=0 profile=null password=null flags=73 reserved=0 cursor=wait "
+                    "result=0 session=4660",
+                    "MAPIResolveName session=4660 ui=0 name=\"ann@example.test\" flags=9 "
+                    "reserved=0 result=0 descriptor=#1",
+                    "MAPIResolveName session=4660 ui=0 name=\"bob\" flags=9 reserved=0 result=0 "
+                    "descriptor=#2",
+                    "MAPISendMail session=4660 ui=0 flags=1 reserved=0 cursor=wait result=0",
+                    "  message reserved=0 subject=\"Folder changes\" "
+                    "note=\"Date/Time 7/12/2026\\r\\nAdded C:\\\\a.txt\\r\\n\" type=null date=null "
+                    "conversation=null "
+                    "flags=0 originator=null recipients=2 files=0",
+                    "  recipient reserved=0 class=1 name=\"Resolved ann@example.test\" "
+                    "address=\"SMTP:ann@example.test\" "
+                    "eidsize=0 eid=null",
+                    "  recipient reserved=0 class=1 name=\"Resolved bob\" address=\"SMTP:bob\" "
+                    "eidsize=0 eid=null",
+                    "MAPIFreeBuffer descriptor=#1", "MAPIFreeBuffer descriptor=#2"));
 }
 
 TEST_F(MapiLibraryTest, ReviewProfileCopiesAndAttachmentsReachTheLibrary) {
@@ -126,17 +133,25 @@ TEST_F(MapiLibraryTest, ReviewProfileCopiesAndAttachmentsReachTheLibrary) {
     EXPECT_EQ(calls[5],
               "  message reserved=0 subject=\"\" note=\"see\\r\\n \\r\\n\" type=null date=null "
               "conversation=null flags=0 originator=null recipients=3 files=1");
-    EXPECT_EQ(calls[6], "  recipient reserved=0 class=1 name=\"Resolved ann\" address=\"SMTP:ann\" eidsize=0 eid=null");
-    EXPECT_EQ(calls[7], "  recipient reserved=0 class=2 name=\"Resolved cy\" address=\"SMTP:cy\" eidsize=0 eid=null");
-    EXPECT_EQ(calls[8], "  recipient reserved=0 class=3 name=\"Resolved dee\" address=\"SMTP:dee\" eidsize=0 eid=null");
+    EXPECT_EQ(calls[6],
+              "  recipient reserved=0 class=1 name=\"Resolved ann\" address=\"SMTP:ann\" eidsize=0 "
+              "eid=null");
+    EXPECT_EQ(calls[7],
+              "  recipient reserved=0 class=2 name=\"Resolved cy\" address=\"SMTP:cy\" eidsize=0 "
+              "eid=null");
+    EXPECT_EQ(calls[8],
+              "  recipient reserved=0 class=3 name=\"Resolved dee\" address=\"SMTP:dee\" eidsize=0 "
+              "eid=null");
     std::string folder = CurrentFolder();
     if (folder.back() != '\\') folder += '\\';
     std::string escaped;
-    for (char c : folder + "report.txt") escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    EXPECT_EQ(calls[9], "  file reserved=0 flags=0 position=5 path=\"" + escaped + "\" name=null type=null");
-    EXPECT_THAT(
-        std::vector<std::string>(calls.begin() + 10, calls.end()),
-        ElementsAre("MAPIFreeBuffer descriptor=#1", "MAPIFreeBuffer descriptor=#2", "MAPIFreeBuffer descriptor=#3"));
+    for (char c : folder + "report.txt")
+        escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    EXPECT_EQ(calls[9],
+              "  file reserved=0 flags=0 position=5 path=\"" + escaped + "\" name=null type=null");
+    EXPECT_THAT(std::vector<std::string>(calls.begin() + 10, calls.end()),
+                ElementsAre("MAPIFreeBuffer descriptor=#1", "MAPIFreeBuffer descriptor=#2",
+                            "MAPIFreeBuffer descriptor=#3"));
 }
 
 TEST_F(MapiLibraryTest, TwoSendsLogOnOnce) {
@@ -149,7 +164,9 @@ TEST_F(MapiLibraryTest, TwoSendsLogOnOnce) {
     const std::vector<std::string> calls = Calls();
     ASSERT_EQ(calls.size(), 11u);
     EXPECT_EQ(calls[0].rfind("MAPILogon ", 0), 0u);
-    EXPECT_EQ(calls[6], "MAPIResolveName session=4660 ui=0 name=\"ann\" flags=9 reserved=0 result=0 descriptor=#2");
+    EXPECT_EQ(
+        calls[6],
+        "MAPIResolveName session=4660 ui=0 name=\"ann\" flags=9 reserved=0 result=0 descriptor=#2");
     EXPECT_EQ(calls[10], "MAPIFreeBuffer descriptor=#2");
 }
 
@@ -159,8 +176,10 @@ TEST_F(MapiLibraryTest, LoginFailureIsAMapiError) {
     sender->ToRecipients = {"ann"};
 
     EXPECT_EQ(ErrorOf<EMapiError>(*sender), "MAPI: Login Failure. ErrorCode = 3");
-    EXPECT_THAT(Calls(), ElementsAre("MAPILogon ui=0 profile=null password=null flags=73 reserved=0 cursor=wait "
-                                     "result=3"));
+    EXPECT_THAT(
+        Calls(),
+        ElementsAre("MAPILogon ui=0 profile=null password=null flags=73 reserved=0 cursor=wait "
+                    "result=3"));
 }
 
 TEST_F(MapiLibraryTest, UnknownRecipientFreesTheResolvedOnesAndSendsNothing) {
@@ -171,7 +190,8 @@ TEST_F(MapiLibraryTest, UnknownRecipientFreesTheResolvedOnesAndSendsNothing) {
     EXPECT_EQ(ErrorOf<EMapiError>(*sender), "MAPI: Unknown Recipient. ErrorCode = 14");
     const std::vector<std::string> calls = Calls();
     ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[2], "MAPIResolveName session=4660 ui=0 name=\"nobody\" flags=9 reserved=0 result=14");
+    EXPECT_EQ(calls[2],
+              "MAPIResolveName session=4660 ui=0 name=\"nobody\" flags=9 reserved=0 result=14");
     EXPECT_EQ(calls[3], "MAPIFreeBuffer descriptor=#1");
 }
 

@@ -29,11 +29,12 @@ TEST(Win32Collation, PathSortsBeforeLongerPathsItPrefixes) {
 TEST(Win32Collation, SnapshotLookupFindsEveryEntryOfAMixedFolder) {
     Win32Collation c;
     SnapshotList list(c);
-    const std::vector<std::string> names{"a-b", "ab", "a b", "A_b", "co-op", "coop", "it's",
-                                         "its", "Zed", "zed2", "\xe9t\xe9", "ete", "10", "9",
-                                         "~tmp", "#x", "$y", "a.b.c", "a"};
+    const std::vector<std::string> names{
+        "a-b",       "ab",  "a b", "A_b", "co-op", "coop", "it's", "its",   "Zed", "zed2",
+        "\xe9t\xe9", "ete", "10",  "9",   "~tmp",  "#x",   "$y",   "a.b.c", "a"};
     std::vector<std::string> lines;
-    for (size_t i = 0; i < names.size(); ++i) lines.push_back("C:\\f\\" + names[i] + "\t" + std::to_string(i));
+    for (size_t i = 0; i < names.size(); ++i)
+        lines.push_back("C:\\f\\" + names[i] + "\t" + std::to_string(i));
     list.Add(lines);
     for (size_t i = 0; i < names.size(); ++i) {
         const int found = list.FindExact("C:\\f\\" + names[i]);

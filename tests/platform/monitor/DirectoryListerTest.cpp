@@ -19,8 +19,8 @@ public:
     TempFolder() {
         char base[MAX_PATH];
         GetTempPathA(MAX_PATH, base);
-        path_ = std::string(base) + "vigilon-lister-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(counter_++);
+        path_ = std::string(base) + "vigilon-lister-" + std::to_string(GetCurrentProcessId()) +
+                "-" + std::to_string(counter_++);
         CreateDirectoryA(path_.c_str(), nullptr);
     }
     ~TempFolder() { RemoveTree(path_); }
@@ -101,8 +101,8 @@ TEST(Win32DirectoryLister, ListsEveryKindOfEntryOneLevelDeep) {
 
     std::vector<DirEntry> entries;
     ASSERT_TRUE(Win32DirectoryLister().List(folder.Path() + "\\*.*", entries));
-    const std::vector<std::string> expected{".", "..", "hidden.txt", "plain.txt",
-                                            "read only.txt", "sub", "system.dat"};
+    const std::vector<std::string> expected{
+        ".", "..", "hidden.txt", "plain.txt", "read only.txt", "sub", "system.dat"};
     EXPECT_EQ(Names(entries), expected);
 }
 

@@ -82,8 +82,11 @@ public:
         name = *hostName;
         return true;
     }
-    bool ParseAddress(const std::string& text, std::uint32_t& address) override { return Parse(text, address); }
-    WaitResult LookupHost(const std::string& host, int timeoutSeconds, std::string& dotted, int& error) override {
+    bool ParseAddress(const std::string& text, std::uint32_t& address) override {
+        return Parse(text, address);
+    }
+    WaitResult LookupHost(const std::string& host, int timeoutSeconds, std::string& dotted,
+                          int& error) override {
         hostLookups.push_back(host);
         waitTimeOuts.push_back(timeoutSeconds);
         if (hostLookupTimesOut) return WaitResult::TimedOut;
@@ -92,8 +95,8 @@ public:
         if (found != hosts.end()) dotted = found->second;
         return WaitResult::Done;
     }
-    WaitResult LookupService(const std::string& service, const std::string& protocol, int timeoutSeconds,
-                             std::uint16_t& port, int& error) override {
+    WaitResult LookupService(const std::string& service, const std::string& protocol,
+                             int timeoutSeconds, std::uint16_t& port, int& error) override {
         serviceLookups.emplace_back(service, protocol);
         waitTimeOuts.push_back(timeoutSeconds);
         if (serviceLookupTimesOut) return WaitResult::TimedOut;
@@ -165,7 +168,8 @@ private:
     static bool Parse(const std::string& text, std::uint32_t& address) {
         unsigned parts[4];
         char tail = 0;
-        if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &parts[0], &parts[1], &parts[2], &parts[3], &tail) != 4) {
+        if (std::sscanf(text.c_str(), "%u.%u.%u.%u%c", &parts[0], &parts[1], &parts[2], &parts[3],
+                        &tail) != 4) {
             return false;
         }
         address = 0;
@@ -210,7 +214,8 @@ private:
         pending_ += bytes;
         if (inData_) {
             static const std::string kEnd = "\r\n.\r\n";
-            if (pending_.size() < kEnd.size() || pending_.compare(pending_.size() - kEnd.size(), kEnd.size(), kEnd) != 0) {
+            if (pending_.size() < kEnd.size() ||
+                pending_.compare(pending_.size() - kEnd.size(), kEnd.size(), kEnd) != 0) {
                 return;
             }
             data = pending_.substr(0, pending_.size() - 3);
@@ -219,7 +224,8 @@ private:
             Reply();
             return;
         }
-        for (auto end = pending_.find("\r\n"); end != std::string::npos; end = pending_.find("\r\n")) {
+        for (auto end = pending_.find("\r\n"); end != std::string::npos;
+             end = pending_.find("\r\n")) {
             commands.push_back(pending_.substr(0, end));
             pending_.erase(0, end + 2);
             Reply();

@@ -16,7 +16,8 @@ namespace vigilon::testing {
 // test keeps it; the fakes handed to the sender write into it.
 struct FakeMapiState {
     // Calls in order: "ShowHourglass", "Restore", "Logon:<profile>:<password>:<flags>",
-    // "ResolveName:<session>:<name>:<flags>", "SendMail:<session>:<flags>", "FreeBuffer:<descriptor>".
+    // "ResolveName:<session>:<name>:<flags>", "SendMail:<session>:<flags>",
+    // "FreeBuffer:<descriptor>".
     std::vector<std::string> calls;
     std::vector<MapiMail> sent;                    // every mail SendMail was given
     std::map<const void*, std::string> handedOut;  // descriptor -> the name it resolved
@@ -37,7 +38,8 @@ struct FakeMapiState {
                 faults.push_back(name + " freed " + std::to_string(freed.count(descriptor)));
         }
         for (const void* descriptor : freed) {
-            if (handedOut.count(descriptor) == 0) faults.push_back("freed a block never handed out");
+            if (handedOut.count(descriptor) == 0)
+                faults.push_back("freed a block never handed out");
         }
         return faults;
     }
@@ -60,9 +62,11 @@ public:
     }
     MapiResult ResolveName(MapiSession session, const std::string& name, MapiFlags flags,
                            MapiResolvedName& resolved) override {
-        state_.calls.push_back("ResolveName:" + std::to_string(session) + ":" + name + ":" + std::to_string(flags));
+        state_.calls.push_back("ResolveName:" + std::to_string(session) + ":" + name + ":" +
+                               std::to_string(flags));
         const auto scripted = state_.resolveResults.find(name);
-        if (scripted != state_.resolveResults.end() && scripted->second != kMapiSuccess) return scripted->second;
+        if (scripted != state_.resolveResults.end() && scripted->second != kMapiSuccess)
+            return scripted->second;
         blocks_.emplace_back();
         resolved.descriptor = &blocks_.back();
         resolved.name = "Resolved " + name;

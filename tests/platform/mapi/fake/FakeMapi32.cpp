@@ -99,41 +99,39 @@ std::string Quoted(LPCSTR text) {
     std::string quoted = "\"";
     for (const char* c = text; *c != '\0'; ++c) {
         switch (*c) {
-            case '\r':
-                quoted += "\\r";
-                break;
-            case '\n':
-                quoted += "\\n";
-                break;
-            case '"':
-                quoted += "\\\"";
-                break;
-            case '\\':
-                quoted += "\\\\";
-                break;
-            default:
-                quoted += *c;
+        case '\r': quoted += "\\r"; break;
+        case '\n': quoted += "\\n"; break;
+        case '"': quoted += "\\\""; break;
+        case '\\': quoted += "\\\\"; break;
+        default: quoted += *c;
         }
     }
     return quoted + "\"";
 }
 
-std::string Pointer(const void* pointer) { return pointer == nullptr ? "null" : "set"; }
+std::string Pointer(const void* pointer) {
+    return pointer == nullptr ? "null" : "set";
+}
 
-std::string N(ULONG_PTR value) { return std::to_string(value); }
+std::string N(ULONG_PTR value) {
+    return std::to_string(value);
+}
 
 void LogRecipient(const char* what, const RecipDesc& r) {
     Log(std::string("  ") + what + " reserved=" + N(r.ulReserved) + " class=" + N(r.ulRecipClass) +
-        " name=" + Quoted(r.lpszName) + " address=" + Quoted(r.lpszAddress) + " eidsize=" + N(r.ulEIDSize) +
-        " eid=" + Pointer(r.lpEntryID));
+        " name=" + Quoted(r.lpszName) + " address=" + Quoted(r.lpszAddress) +
+        " eidsize=" + N(r.ulEIDSize) + " eid=" + Pointer(r.lpEntryID));
 }
 
 void LogFile(const FileDesc& f) {
-    Log("  file reserved=" + N(f.ulReserved) + " flags=" + N(f.flFlags) + " position=" + N(f.nPosition) +
-        " path=" + Quoted(f.lpszPathName) + " name=" + Quoted(f.lpszFileName) + " type=" + Pointer(f.lpFileType));
+    Log("  file reserved=" + N(f.ulReserved) + " flags=" + N(f.flFlags) +
+        " position=" + N(f.nPosition) + " path=" + Quoted(f.lpszPathName) +
+        " name=" + Quoted(f.lpszFileName) + " type=" + Pointer(f.lpFileType));
 }
 
-std::string CursorName() { return GetCursor() == LoadCursorA(nullptr, IDC_WAIT) ? "wait" : "other"; }
+std::string CursorName() {
+    return GetCursor() == LoadCursorA(nullptr, IDC_WAIT) ? "wait" : "other";
+}
 
 }  // namespace
 
@@ -144,22 +142,26 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-__declspec(dllexport) ULONG WINAPI MAPILogon(ULONG_PTR ulUIParam, LPSTR lpszProfileName, LPSTR lpszPassword,
-                                             ULONG flFlags, ULONG ulReserved, ULONG_PTR* lplhSession) {
+__declspec(dllexport) ULONG WINAPI
+    MAPILogon(ULONG_PTR ulUIParam, LPSTR lpszProfileName, LPSTR lpszPassword, ULONG flFlags,
+              ULONG ulReserved, ULONG_PTR* lplhSession) {
     const ULONG result = Scripted("logon");
     if (result == 0) *lplhSession = g_nextSession++;
-    Log("MAPILogon ui=" + N(ulUIParam) + " profile=" + Quoted(lpszProfileName) + " password=" + Quoted(lpszPassword) +
-        " flags=" + N(flFlags) + " reserved=" + N(ulReserved) + " cursor=" + CursorName() + " result=" + N(result) +
+    Log("MAPILogon ui=" + N(ulUIParam) + " profile=" + Quoted(lpszProfileName) +
+        " password=" + Quoted(lpszPassword) + " flags=" + N(flFlags) +
+        " reserved=" + N(ulReserved) + " cursor=" + CursorName() + " result=" + N(result) +
         (result == 0 ? " session=" + N(*lplhSession) : ""));
     return result;
 }
 
-__declspec(dllexport) ULONG WINAPI MAPIResolveName(ULONG_PTR lhSession, ULONG_PTR ulUIParam, LPSTR lpszName,
-                                                   ULONG flFlags, ULONG ulReserved, RecipDesc** lppRecip) {
+__declspec(dllexport) ULONG WINAPI
+    MAPIResolveName(ULONG_PTR lhSession, ULONG_PTR ulUIParam, LPSTR lpszName, ULONG flFlags,
+                    ULONG ulReserved, RecipDesc** lppRecip) {
     const std::string name = lpszName == nullptr ? "" : lpszName;
     const ULONG result = Scripted("resolve:" + name);
-    std::string line = "MAPIResolveName session=" + N(lhSession) + " ui=" + N(ulUIParam) + " name=" + Quoted(lpszName) +
-                       " flags=" + N(flFlags) + " reserved=" + N(ulReserved) + " result=" + N(result);
+    std::string line = "MAPIResolveName session=" + N(lhSession) + " ui=" + N(ulUIParam) +
+                       " name=" + Quoted(lpszName) + " flags=" + N(flFlags) +
+                       " reserved=" + N(ulReserved) + " result=" + N(result);
     if (result == 0) {
         auto block = std::make_unique<ResolvedBlock>();
         block->name = "Resolved " + name;
@@ -177,15 +179,17 @@ __declspec(dllexport) ULONG WINAPI MAPIResolveName(ULONG_PTR lhSession, ULONG_PT
 }
 
 __declspec(dllexport) ULONG WINAPI
-    MAPISendMail(ULONG_PTR lhSession, ULONG_PTR ulUIParam, Message* lpMessage, ULONG flFlags, ULONG ulReserved) {
+    MAPISendMail(ULONG_PTR lhSession, ULONG_PTR ulUIParam, Message* lpMessage, ULONG flFlags,
+                 ULONG ulReserved) {
     const ULONG result = Scripted("send");
     Log("MAPISendMail session=" + N(lhSession) + " ui=" + N(ulUIParam) + " flags=" + N(flFlags) +
         " reserved=" + N(ulReserved) + " cursor=" + CursorName() + " result=" + N(result));
     const Message& m = *lpMessage;
-    Log("  message reserved=" + N(m.ulReserved) + " subject=" + Quoted(m.lpszSubject) + " note=" +
-        Quoted(m.lpszNoteText) + " type=" + Quoted(m.lpszMessageType) + " date=" + Quoted(m.lpszDateReceived) +
-        " conversation=" + Quoted(m.lpszConversationID) + " flags=" + N(m.flFlags) +
-        " originator=" + Pointer(m.lpOriginator) + " recipients=" + N(m.nRecipCount) + " files=" + N(m.nFileCount));
+    Log("  message reserved=" + N(m.ulReserved) + " subject=" + Quoted(m.lpszSubject) +
+        " note=" + Quoted(m.lpszNoteText) + " type=" + Quoted(m.lpszMessageType) +
+        " date=" + Quoted(m.lpszDateReceived) + " conversation=" + Quoted(m.lpszConversationID) +
+        " flags=" + N(m.flFlags) + " originator=" + Pointer(m.lpOriginator) +
+        " recipients=" + N(m.nRecipCount) + " files=" + N(m.nFileCount));
     for (ULONG i = 0; i < m.nRecipCount; ++i) LogRecipient("recipient", m.lpRecips[i]);
     for (ULONG i = 0; i < m.nFileCount; ++i) LogFile(m.lpFiles[i]);
     return result;
