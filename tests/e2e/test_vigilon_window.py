@@ -5,7 +5,7 @@ import time
 import unittest
 
 from testbed import wait_until, wine_path
-from vigilon_case import CAPTION, IDC_NEW, MESSAGE, WINDOW_CLASS, VigilonCase
+from vigilon_case import CAPTION, IDC_NEW, IDC_WAVE_TEST, MESSAGE, WINDOW_CLASS, VigilonCase
 
 LOG_BLOCK = re.compile(
     r"\*{16}\r\nLog generated on (?P<stamp>[^\r\n]+ at [^\r\n]+)\r\n"
@@ -111,6 +111,18 @@ class VigilonWindow(VigilonCase):
         self.screenshot("vigilon-about")
         self.press(about, "Return")
         self.assertTrue(wait_until(lambda: not self.visible_windows("^How to contact us$"), 10))
+        self.assertIsNone(program.poll())
+
+    def test_sound_file_without_a_program_gives_couldnt_execute(self):
+        sound = os.path.join(self.tmp, "alarm.unknownkind")
+        with open(sound, "w") as f:
+            f.write("not a sound")
+        self.configure(Wav=wine_path(sound))
+        program = self.start("Vigilon.exe")
+        self.wait_window_of(program)
+        self.assertTrue(self.poke("click", WINDOW_CLASS, str(IDC_WAVE_TEST)))  # "Test"
+        self.wait_window(MESSAGE)
+        self.screenshot("vigilon-couldnt-execute")
         self.assertIsNone(program.poll())
 
     def test_reactivate_takes_a_fresh_snapshot(self):

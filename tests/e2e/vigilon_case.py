@@ -10,6 +10,7 @@ WINDOW_CLASS = "TfrmWatcher"
 
 # Control ids and messages of the main window, as a shell or helper program sends them.
 IDC_NEW = 1007
+IDC_WAVE_TEST = 1020
 TRAY_CALLBACK = 1025
 WM_RBUTTONUP = 517
 
