@@ -16,16 +16,23 @@ function(use_googletest)
   endforeach()
 endfunction()
 
-# add_unit_test(NAME name SOURCES ... LIBS ... [LABELS ...])
+# add_unit_test(NAME name SOURCES ... LIBS ... [LABELS ...] [NEEDS_DISPLAY])
 # One test program per module; CTest runs it natively or, when cross-compiling,
-# through CMAKE_CROSSCOMPILING_EMULATOR (Wine).
+# through CMAKE_CROSSCOMPILING_EMULATOR (Wine). NEEDS_DISPLAY runs it on a
+# private Xvfb display of its own.
 function(add_unit_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "NEEDS_DISPLAY" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   use_googletest()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gmock gtest_main)
   target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
+  if(T_NEEDS_DISPLAY)
+    add_test(NAME ${T_NAME}
+      COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/tests/run_with_xvfb.py
+              ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${T_NAME}> --gtest_brief=1)
+  else()
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
+  endif()
   set(labels unit)
   if(T_LABELS)
     set(labels ${T_LABELS})

@@ -1,0 +1,62 @@
+#include "jukebox/console/CTrayIcon.h"
+
+#include <algorithm>
+
+namespace brambletune {
+namespace {
+
+void CopyTip(NOTIFYICONDATAA& data, const std::string& tip) {
+    const std::size_t n = std::min(tip.size(), CTrayIcon::kMaxTip);
+    std::fill(std::begin(data.szTip), std::end(data.szTip), '\0');
+    std::copy_n(tip.begin(), n, data.szTip);
+}
+
+}  // namespace
+
+void CTrayIcon::Tip(const std::string& newTip) {
+    CopyTip(data_, newTip);
+    if (added_) Shell_NotifyIconA(NIM_MODIFY, &data_);
+}
+
+void CTrayIcon::Click(int message) {
+    if (!onClick_) return;
+    try {
+        onClick_(message);
+    } catch (...) {
+        // The handler runs inside a window procedure, which exceptions must not leave.
+    }
+}
+
+bool CTrayIcon::Add(HWND owner, HICON iconH, const std::string& tip) {
+    Delete();
+    data_ = {};
+    // The first version of the record: every shell since the first one takes it.
+    data_.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data_.hWnd = owner;
+    data_.uID = 0;
+    data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data_.uCallbackMessage = kCallbackMessage;
+    data_.hIcon = iconH;
+    CopyTip(data_, tip);
+    added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    hook_ = std::make_unique<Win32WindowHook>(
+        owner, [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+            result = 0;
+            return OnMessage(message, lParam);
+        });
+    return added_;
+}
+
+void CTrayIcon::Delete() {
+    if (added_) Shell_NotifyIconA(NIM_DELETE, &data_);
+    added_ = false;
+    hook_.reset();
+}
+
+bool CTrayIcon::OnMessage(UINT message, LPARAM lParam) {
+    if (message != kCallbackMessage) return false;
+    Click(static_cast<int>(lParam));
+    return true;
+}
+
+}  // namespace brambletune
