@@ -7,9 +7,13 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from run_with_xvfb import start_xvfb, stop as stop_process  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("E2E_BUILD_DIR", os.path.join(REPO, "build", "win64"))
@@ -44,29 +48,10 @@ class Display:
     """A private Xvfb server, stopped by its process id."""
 
     def __init__(self):
-        self.number = self._free_number()
-        self.process = subprocess.Popen(
-            ["Xvfb", f":{self.number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        socket = f"/tmp/.X11-unix/X{self.number}"
-        if not wait_until(lambda: os.path.exists(socket), 10):
-            raise RuntimeError("Xvfb did not start")
-        self.name = f":{self.number}"
-
-    @staticmethod
-    def _free_number():
-        for n in range(140, 240):
-            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-                return n
-        raise RuntimeError("no free display number")
+        self.process, self.name = start_xvfb()
 
     def stop(self):
-        self.process.terminate()
-        try:
-            self.process.wait(5)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        stop_process(self.process)
 
 
 class WineTestCase(unittest.TestCase):
