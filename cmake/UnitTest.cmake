@@ -38,4 +38,8 @@ function(add_unit_test)
     set(labels ${T_LABELS})
   endif()
   set_tests_properties(${T_NAME} PROPERTIES LABELS "${labels}" TIMEOUT 300)
+  if(T_NEEDS_DISPLAY)
+    # Alone, so that no display-less Wine session runs beside it.
+    set_tests_properties(${T_NAME} PROPERTIES RUN_SERIAL TRUE)
+  endif()
 endfunction()

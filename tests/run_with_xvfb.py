@@ -45,9 +45,17 @@ def stop(process):
             process.wait()
 
 
+def wait_for_wine_session(command):
+    """A Wine session that started without a display cannot create windows for
+    later programs: let any running session end so ours starts with DISPLAY set."""
+    if os.path.basename(command) in ("wine", "wine64"):
+        subprocess.call(["wineserver", "-w"])
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
+    wait_for_wine_session(sys.argv[1])
     xvfb, display = start_xvfb()
     try:
         env = dict(os.environ, DISPLAY=display)

@@ -59,8 +59,10 @@ class WineTestCase(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.display = Display()
         cls.env = wine_env()
+        # A Wine session left from a display-less test cannot show our windows.
+        subprocess.run(["wineserver", "-w"], env=cls.env, timeout=60)
+        cls.display = Display()
         cls.env["DISPLAY"] = cls.display.name
         if not os.path.exists(os.path.join(cls.env["WINEPREFIX"], "system.reg")):
             subprocess.run(["wineboot", "-i"], env=cls.env, check=True,
