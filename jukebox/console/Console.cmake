@@ -5,9 +5,10 @@ add_library(jukebox_console_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CFormUtils.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CRecentFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CWaitCursor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlaylistRows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowGeometry.cpp
 )
-target_link_libraries(jukebox_console_core PUBLIC jukebox_core)
+target_link_libraries(jukebox_console_core PUBLIC jukebox_playback_core)
 
 if(WIN32)
   add_library(jukebox_console_win32 STATIC

@@ -12,4 +12,11 @@ public:
     virtual std::string ShortPath(const std::string& path) const = 0;
 };
 
+// The short form of path, or path itself when the system gives none (a missing
+// file, a volume without short names).
+inline std::string GetShortPath(const PathNames& paths, const std::string& path) {
+    std::string shortPath = paths.ShortPath(path);
+    return shortPath.empty() ? path : shortPath;
+}
+
 }  // namespace brambletune

@@ -2,7 +2,9 @@
 # implementation (mciSendCommandA, the hidden notify window, short paths).
 add_library(jukebox_playback_core STATIC
   playback/CMCICtrl.cpp
+  playback/DuplicateIndex.cpp
   playback/MMCICtrl.cpp
+  playback/PlaylistView.cpp
 )
 target_link_libraries(jukebox_playback_core PUBLIC jukebox_core)
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -7,19 +8,28 @@
 
 namespace brambletune::testing {
 
-// Records every box shown; answers IDOK.
+// Records every box shown; answers from the queue, then IDOK.
 class RecordingMessageBox : public MessageBoxService {
 public:
     struct Shown {
         std::string text;
         std::string caption;
         std::uint32_t style;
+        std::uintptr_t owner = 0;
     };
     std::vector<Shown> shown;
+    std::deque<int> answers;
 
     int Show(const std::string& text, const std::string& caption, std::uint32_t style) override {
-        shown.push_back({text, caption, style});
-        return 1;
+        return ShowOwned(0, text, caption, style);
+    }
+    int ShowOwned(std::uintptr_t owner, const std::string& text, const std::string& caption,
+                  std::uint32_t style) override {
+        shown.push_back({text, caption, style, owner});
+        if (answers.empty()) return 1;
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
 };
 

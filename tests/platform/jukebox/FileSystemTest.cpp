@@ -21,6 +21,10 @@ public:
         ADD_FAILURE() << "no message expected";
         return 1;
     }
+    int ShowOwned(std::uintptr_t, const std::string& text, const std::string& caption,
+                  std::uint32_t style) override {
+        return Show(text, caption, style);
+    }
 };
 
 class Win32FilesTest : public ::testing::Test {

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "jukebox/playback/PlaylistView.h"
+
+namespace brambletune {
+
+// The playlist rows in memory: texts, keys, selection and sort order. The
+// console's list view shows these rows (it asks for texts by position), so a
+// list of 100,000 songs costs no control items. Position and key lookups are
+// constant time; removing a row renumbers the rows after it.
+class PlaylistRows : public PlaylistView {
+public:
+    // Negative, zero or positive as a sorts before, with or after b.
+    using Compare = std::function<int(const std::string& a, const std::string& b)>;
+
+    explicit PlaylistRows(Compare compare);
+    ~PlaylistRows() override;
+
+    std::int32_t Count() const override { return static_cast<std::int32_t>(order_.size()); }
+    void AddItem(const std::string& key, const RowTexts& items) override;
+    void SetItem(std::int32_t position, const RowTexts& items) override;
+    std::string Cell(std::int32_t position, std::int32_t column) const override;
+    void SetCell(std::int32_t position, std::int32_t column, const std::string& text) override;
+
+    std::int32_t IndexOfKey(const std::string& key) const override;
+    std::int32_t KeyOfIndex(std::int32_t position) const override;
+    void ReplaceKey(const std::string& oldKey, const std::string& newKey) override;
+    void RemoveRow(std::int32_t position) override;
+    void RemoveRows(const std::vector<std::int32_t>& positions) override;
+    void Clear() override;
+
+    std::int32_t SelectedItem() const override;
+    bool IsSelected(std::int32_t position) const override;
+    void SetSelectedItem(std::int32_t position) override;
+    void SetSelected(std::int32_t position, bool selected);
+    void SelectAll(bool selected);
+
+    std::int32_t SortIdx() const override { return sortIdx_; }
+    std::int32_t SortOrd() const override { return sortOrd_; }
+    void SetSort(std::int32_t column, std::int32_t order) override;
+    // A click on a column header: the same column flips the order, another
+    // column sorts ascending.
+    void ColumnClick(std::int32_t column);
+
+protected:
+    // Called after rows were added, removed, changed or reordered, so that a
+    // window showing them can refresh.
+    virtual void RowsChanged() {}
+    virtual void ShowRow(std::int32_t /*position*/) {}
+
+private:
+    struct Row {
+        std::int32_t key = 0;
+        std::int32_t position = 0;  // 1-based
+        bool selected = false;
+        RowTexts texts;
+    };
+
+    Row& At(std::int32_t position) const;
+    void Renumber(std::size_t from);
+    void Sort();
+
+    Compare compare_;
+    std::vector<std::unique_ptr<Row>> order_;
+    std::unordered_map<std::string, Row*> byKey_;
+    std::int32_t sortIdx_ = 0;
+    std::int32_t sortOrd_ = 0;
+};
+
+}  // namespace brambletune
