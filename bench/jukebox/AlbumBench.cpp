@@ -25,6 +25,10 @@ public:
         ++shown;
         return 1;
     }
+    int ShowOwned(std::uintptr_t, const std::string& text, const std::string& caption,
+                  std::uint32_t style) override {
+        return Show(text, caption, style);
+    }
 };
 
 brambletune::CSong MakeSong(int i) {

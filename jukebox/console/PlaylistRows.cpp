@@ -15,7 +15,8 @@ PlaylistRows::Row& PlaylistRows::At(std::int32_t position) const {
 }
 
 void PlaylistRows::Renumber(std::size_t from) {
-    for (std::size_t i = from; i < order_.size(); ++i) order_[i]->position = static_cast<std::int32_t>(i + 1);
+    for (std::size_t i = from; i < order_.size(); ++i)
+        order_[i]->position = static_cast<std::int32_t>(i + 1);
 }
 
 void PlaylistRows::AddItem(const std::string& key, const RowTexts& items) {
@@ -49,7 +50,9 @@ std::int32_t PlaylistRows::IndexOfKey(const std::string& key) const {
     return found == byKey_.end() ? 0 : found->second->position;
 }
 
-std::int32_t PlaylistRows::KeyOfIndex(std::int32_t position) const { return At(position).key; }
+std::int32_t PlaylistRows::KeyOfIndex(std::int32_t position) const {
+    return At(position).key;
+}
 
 void PlaylistRows::ReplaceKey(const std::string& oldKey, const std::string& newKey) {
     const auto found = byKey_.find(oldKey);
@@ -60,7 +63,9 @@ void PlaylistRows::ReplaceKey(const std::string& oldKey, const std::string& newK
     byKey_[newKey] = row;
 }
 
-void PlaylistRows::RemoveRow(std::int32_t position) { RemoveRows({position}); }
+void PlaylistRows::RemoveRow(std::int32_t position) {
+    RemoveRows({position});
+}
 
 void PlaylistRows::RemoveRows(const std::vector<std::int32_t>& positions) {
     if (positions.empty()) return;
@@ -89,7 +94,9 @@ std::int32_t PlaylistRows::SelectedItem() const {
     return 0;
 }
 
-bool PlaylistRows::IsSelected(std::int32_t position) const { return At(position).selected; }
+bool PlaylistRows::IsSelected(std::int32_t position) const {
+    return At(position).selected;
+}
 
 void PlaylistRows::SetSelectedItem(std::int32_t position) {
     Row& chosen = At(position);

@@ -26,6 +26,7 @@ std::int32_t CSongList::nHistory() const {
 }
 
 void CSongList::ClearHistory() {
+    ++changes_;
     for (std::int32_t i = 0; i < count_; ++i) slots_[i]->history = 0;
 }
 
@@ -40,6 +41,7 @@ const CSong& CSongList::song(std::int32_t i) const {
 }
 
 void CSongList::SetSong(std::int32_t i, const CSong& value) {
+    ++changes_;
     song(i) = value;
 }
 
@@ -48,6 +50,7 @@ void CSongList::SetCapacity(std::int64_t slots) {
 }
 
 void CSongList::Add(const CSong& value) {
+    ++changes_;
     if (count_ % kCapacityStep == 0) SetCapacity(std::int64_t{count_} + 26);
     auto stored = std::make_unique<CSong>();
     stored->Copy(value);
@@ -56,6 +59,7 @@ void CSongList::Add(const CSong& value) {
 }
 
 void CSongList::Remove(std::int32_t i) {
+    ++changes_;
     if (i < 0 || i >= count_) return;
     const std::int32_t last = count_ - 1;
     slots_[i].reset();
@@ -65,11 +69,13 @@ void CSongList::Remove(std::int32_t i) {
 }
 
 void CSongList::Clear() {
+    ++changes_;
     for (auto& slot : slots_) slot.reset();
     count_ = 0;
 }
 
 bool CSongList::ReadSongs(AlbumReader& file, std::string_view version, std::int32_t n) {
+    ++changes_;
     const std::int32_t before = count_;
     const std::int32_t capacityBefore = Capacity();
     const std::int64_t wanted = std::int64_t{before} + n + 26;

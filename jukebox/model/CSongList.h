@@ -31,6 +31,10 @@ public:
     std::int32_t nSongs() const { return count_; }
     std::int32_t nHistory() const;
     void ClearHistory();
+    // Counts the calls of the members that add, remove, replace or read songs
+    // or clear the history, so a holder of a figure derived from the songs can
+    // tell whether it is still right.
+    std::uint64_t Changes() const { return changes_; }
 
     // i must lie in 0..nSongs()-1 (throws std::out_of_range otherwise).
     CSong& song(std::int32_t i);
@@ -69,6 +73,7 @@ private:
 
     std::vector<std::unique_ptr<CSong>> slots_;
     std::int32_t count_ = 0;
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace brambletune

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "jukebox/model/AlbumFile.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/model/CSongList.h"
 #include "jukebox/playback/CMCICtrl.h"
 #include "jukebox/playback/DuplicateIndex.h"
+#include "jukebox/playback/PlaylistView.h"
 
 namespace brambletune {
 
@@ -120,6 +122,12 @@ public:
     std::int32_t CurrentIndex() const { return current_; }
 
 private:
+    // Songs being removed: the song index of each (kept up to date as songs
+    // move) and, by song index, its slot in doomed or -1.
+    struct Removal {
+        std::vector<std::int32_t> doomed;
+        std::vector<std::int32_t> slotOf;
+    };
     struct PlayError {
         bool segueFailed = false;
         std::uint32_t code = 0;
@@ -140,17 +148,19 @@ private:
     void RemoveCurrentAfterError();
     void ShowNowPlaying();
     void ShowLyrics();
-    void ShowNoSong();
 
     RowTexts TextsOf(const CSong& song) const;
     void AddRow(std::int32_t index);
     void ShowCount();
-    void AfterRead();
-    void RemoveSong(std::int32_t index);
-    std::vector<std::int32_t> SortedRowsOfDuplicates();
+    void RemoveRowsInOrder(const std::vector<std::int32_t>& positions);
+    void RemoveSong(std::int32_t index, Removal& removal);
+
+    void ShowAlbumRead(std::int32_t currentSong);
     bool ChooseAlbum(const std::string& title, std::string& path);
+    bool ReadAlbumFile(const std::string& path, AlbumMode mode, AlbumPosition& position);
     void ShowAlbumCaption();
     void PrintHeading(Printer& printer, std::int32_t& y);
+    void PrintRow(Printer& printer, std::int32_t y, std::int32_t position);
 
     JukeBoxServices s_;
     std::unique_ptr<CMCICtrl> MCI0_;
@@ -164,6 +174,8 @@ private:
     bool advanceAllowed_ = true;
     bool stopped_ = false;
     std::int32_t failures_ = 0;
+    std::int32_t played_ = 0;               // songs marked played in this shuffle round
+    std::uint64_t historyChanges_ = ~0ull;  // list.Changes() when played_ was right
     PlayError playError_;
     std::mt19937 random_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};

@@ -32,7 +32,8 @@ public:
     // Commands that need songs in the playlist.
     virtual void EnablePlaylistCommands(bool enable) = 0;
 
-    // The Mode menu's play-mode item (0 Normal, 1 Shuffle, 2 Repeat 1), as the user would choose it.
+    // The Mode menu's play-mode item (0 Normal, 1 Shuffle, 2 Repeat 1), as the user would choose
+    // it.
     virtual void RunPlayModeCommand(std::int32_t playMode) = 0;
     // Ticks or clears the Repeat All box; its handler sets the song list's switch.
     virtual void SetRepeatAllBox(bool on) = 0;

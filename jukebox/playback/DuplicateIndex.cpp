@@ -48,7 +48,9 @@ void DuplicateIndex::Changed(std::int32_t index, const std::string& path) {
     Count(byIndex_[slot]);
 }
 
-void DuplicateIndex::Count(const std::string& identity) { ++counts_[identity]; }
+void DuplicateIndex::Count(const std::string& identity) {
+    ++counts_[identity];
+}
 
 void DuplicateIndex::Uncount(const std::string& identity) {
     const auto found = counts_.find(identity);

@@ -36,7 +36,9 @@ public:
     // Song index now has another path.
     void Changed(std::int32_t index, const std::string& path);
     // The identity of song index; Build first.
-    const std::string& At(std::int32_t index) const { return byIndex_.at(static_cast<std::size_t>(index)); }
+    const std::string& At(std::int32_t index) const {
+        return byIndex_.at(static_cast<std::size_t>(index));
+    }
 
 private:
     void Count(const std::string& identity);

@@ -19,9 +19,9 @@ struct FileDialogRequest {
 };
 
 struct FileDialogResult {
-    std::string folder;               // ends in a backslash
-    std::vector<std::string> names;   // the chosen names, in the order the dialog gave them
-    std::int32_t filterIndex = 1;     // 1-based index of the chosen filter
+    std::string folder;              // ends in a backslash
+    std::vector<std::string> names;  // the chosen names, in the order the dialog gave them
+    std::int32_t filterIndex = 1;    // 1-based index of the chosen filter
 };
 
 // The system's open and save dialogs. Each returns false when the user cancelled.

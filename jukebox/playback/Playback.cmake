@@ -2,11 +2,19 @@
 # implementation (mciSendCommandA, the hidden notify window, short paths).
 add_library(jukebox_playback_core STATIC
   playback/CMCICtrl.cpp
-  playback/DuplicateIndex.cpp
   playback/MMCICtrl.cpp
   playback/PlaylistView.cpp
 )
 target_link_libraries(jukebox_playback_core PUBLIC jukebox_core)
+
+# The engine drives the devices and the console's rows and wait cursor.
+add_library(jukebox_engine_core STATIC
+  playback/CJukeBox.cpp
+  playback/CJukeBoxFiles.cpp
+  playback/CJukeBoxPlaylist.cpp
+  playback/DuplicateIndex.cpp
+)
+target_link_libraries(jukebox_engine_core PUBLIC jukebox_playback_core jukebox_console_core)
 
 if(WIN32)
   add_library(jukebox_playback_win32 STATIC

@@ -5,7 +5,9 @@
 
 namespace brambletune {
 
-std::string KeyToStr(std::int32_t key) { return std::to_string(key) + "a"; }
+std::string KeyToStr(std::int32_t key) {
+    return std::to_string(key) + "a";
+}
 
 std::int32_t StrToKey(std::string_view key) {
     std::size_t at = 0;
@@ -13,7 +15,8 @@ std::int32_t StrToKey(std::string_view key) {
     bool negative = false;
     if (at < key.size() && (key[at] == '-' || key[at] == '+')) negative = key[at++] == '-';
     double value = 0;
-    for (; at < key.size() && key[at] >= '0' && key[at] <= '9'; ++at) value = value * 10 + (key[at] - '0');
+    for (; at < key.size() && key[at] >= '0' && key[at] <= '9'; ++at)
+        value = value * 10 + (key[at] - '0');
     if (at < key.size() && key[at] == '.') {
         double scale = 0.1;
         for (++at; at < key.size() && key[at] >= '0' && key[at] <= '9'; ++at, scale /= 10)

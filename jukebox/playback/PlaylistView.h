@@ -42,7 +42,8 @@ public:
     virtual std::int32_t KeyOfIndex(std::int32_t position) const = 0;
     virtual void ReplaceKey(const std::string& oldKey, const std::string& newKey) = 0;
     virtual void RemoveRow(std::int32_t position) = 0;
-    // Removes the rows at the given positions (ascending, as they were before the call) in one pass.
+    // Removes the rows at the given positions (ascending, as they were before the call) in one
+    // pass.
     virtual void RemoveRows(const std::vector<std::int32_t>& positions) = 0;
     virtual void Clear() = 0;
 

@@ -1,0 +1,391 @@
+// The engine over simulated MCI devices, in-memory files and rows: play order,
+// segue, play errors, removal and its index bookkeeping, find, albums, import
+// and printing. Tests judge what is heard and shown, not the commands sent.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "jukebox/doubles/AsciiTextCase.h"
+#include "jukebox/doubles/MemoryFileSystem.h"
+#include "jukebox/doubles/MemoryRegistryStore.h"
+#include "jukebox/doubles/RecordingMessageBox.h"
+#include "jukebox/model/AlbumFile.h"
+#include "jukebox/playback/CJukeBox.h"
+#include "jukebox/playback/MMCICtrl.h"
+#include "jukebox/playback/doubles/EngineDoubles.h"
+#include "jukebox/settings/MJukebox.h"
+
+namespace brambletune {
+namespace {
+
+using namespace testing;
+using Files = std::set<std::string>;
+
+std::string Path(const std::string& name) {
+    return "C:\\m\\" + name + ".wav";
+}
+
+class JukeBoxTest : public ::testing::Test {
+protected:
+    SimulatedMci mci;
+    TablePathNames paths;
+    MemoryFileSystem files;
+    AsciiTextCase textCase;
+    RecordingMessageBox messages;
+    FakeConsole console;
+    PlaylistRows rows{AsciiNoCase()};
+    QueuedDialogs dialogs;
+    RecordingPrintService printing;
+    RecordingShell shell;
+    FakeLyrics lyrics;
+    NullPointer pointer;
+    MemoryRegistryStore registry;
+    MMCICtrl module{mci, files, paths};
+    CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
+                  lyrics, pointer, registry}};
+
+    void SetUp() override {
+        box.Init();
+        Options.SetSegueSeconds(0);
+        Options.SetErrorAction(0);
+        Options.SetAllowDuplicates(false);
+        Options.SetRemoveDuplicatesOnLoad(false);
+    }
+
+    // A playable file of that many seconds, added to the playlist.
+    void Song(const std::string& name, int seconds = 30) {
+        files.files[Path(name)] = "audio";
+        mci.lengths[Path(name)] = static_cast<std::uint32_t>(seconds) * 1000;
+        box.AddByPath(Path(name));
+    }
+    void Play(const std::string& name) {
+        rows.SetSelectedItem(rows.IndexOfKey(KeyToStr(IndexOf(name))));
+        box.SetCurrentSong();
+        box.PlaySong(0);
+    }
+    std::int32_t IndexOf(const std::string& name) const {
+        for (std::int32_t i = 0; i < box.list.nSongs(); ++i)
+            if (box.list.song(i).songPath == Path(name)) return i;
+        return -1;
+    }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        for (std::int32_t p = 1; p <= rows.Count(); ++p)
+            titles.push_back(rows.Cell(p, kTitleColumn));
+        return titles;
+    }
+};
+
+TEST_F(JukeBoxTest, NormalOrderFollowsTheSortedRowsAndStopsAfterTheLastRow) {
+    Song("c");
+    Song("a");
+    Song("b");
+    rows.SetSort(kTitleColumn, 0);
+    Play("a");
+    mci.Finish(Path("a"));
+    EXPECT_EQ(mci.Playing(), Files{Path("b")});
+    mci.Finish(Path("b"));
+    EXPECT_EQ(mci.Playing(), Files{Path("c")});
+    mci.Finish(Path("c"));
+    EXPECT_TRUE(mci.Playing().empty());
+    EXPECT_EQ(console.labels[ConsoleView::kStatusLabel], "Stopped");
+    EXPECT_EQ(box.CurrentIndex(), IndexOf("a"));  // the first row, ready to play again
+
+    box.list.repeatAll = true;
+    Play("c");
+    mci.Finish(Path("c"));
+    EXPECT_EQ(mci.Playing(), Files{Path("a")});
+}
+
+TEST_F(JukeBoxTest, ShuffleVisitsEachOtherSongOnceThenStopsOrGoesOnWithRepeatAll) {
+    for (const bool repeatAll : {false, true}) {
+        box.Clear();
+        Song("a");
+        Song("b");
+        Song("c");
+        box.list.PlayMode = 1;
+        box.list.repeatAll = repeatAll;
+        Play("a");
+        Files heard;
+        for (int press = 0; press < 2; ++press) {
+            box.NextButton();
+            ASSERT_EQ(mci.Playing().size(), 1u);
+            heard.insert(*mci.Playing().begin());
+        }
+        EXPECT_EQ(heard, (Files{Path("b"), Path("c")}));
+        box.NextButton();
+        EXPECT_EQ(mci.Playing().size(), repeatAll ? 1u : 0u);
+        if (!repeatAll) {
+            EXPECT_EQ(box.list.nHistory(), 0);
+        }
+    }
+}
+
+TEST_F(JukeBoxTest, RepeatOneRepeatsOnlyWithRepeatAllAndNeverSegues) {
+    Options.SetSegueSeconds(5);
+    Song("a", 60);
+    Song("b", 60);
+    box.list.PlayMode = 2;
+    Play("a");
+    mci.MoveTo(Path("a"), 58000);
+    box.MMCStatusUpdate();
+    EXPECT_EQ(mci.Playing(), Files{Path("a")});
+    mci.Finish(Path("a"));
+    EXPECT_TRUE(mci.Playing().empty());
+
+    box.list.repeatAll = true;
+    Play("a");
+    mci.Finish(Path("a"));
+    EXPECT_EQ(mci.Playing(), Files{Path("a")});
+}
+
+TEST_F(JukeBoxTest, SegueStartsTheNextSongOnTheOtherDeviceWhileThePreviousPlaysOut) {
+    Options.SetSegueSeconds(5);
+    Song("short", 10);
+    Song("a", 11);
+    Song("b", 30);
+    Play("short");
+    mci.MoveTo(Path("short"), 9500);
+    box.MMCStatusUpdate();
+    EXPECT_EQ(mci.Playing(), Files{Path("short")}) << "a 10 s song is too short to segue";
+
+    Play("a");
+    mci.MoveTo(Path("a"), 5000);  // 6 s left
+    box.MMCStatusUpdate();
+    EXPECT_EQ(mci.Playing(), Files{Path("a")});
+    mci.MoveTo(Path("a"), 6000);  // 5 s left
+    box.MMCStatusUpdate();
+    EXPECT_EQ(mci.Playing(), (Files{Path("a"), Path("b")}));
+    EXPECT_NE(mci.DeviceOf(Path("a")), mci.DeviceOf(Path("b")));
+
+    mci.Finish(Path("a"));  // the faded-out song's notice is not the current song's end
+    EXPECT_EQ(mci.Playing(), Files{Path("b")});
+    EXPECT_EQ(box.CurrentIndex(), IndexOf("b"));
+}
+
+TEST_F(JukeBoxTest, AFailedSegueLetsThePreviousSongFinishThenRetriesOnceBeforeReporting) {
+    Options.SetSegueSeconds(5);
+    Song("a", 30);
+    Song("bad", 30);
+    Song("c", 30);
+    mci.unopenable.insert(Path("bad"));
+    Play("a");
+    mci.MoveTo(Path("a"), 26000);
+    box.MMCStatusUpdate();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(mci.Playing(), Files{Path("a")});
+
+    messages.answers = {MessageBoxService::kIdNo};
+    mci.Finish(Path("a"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Error playing file");
+    EXPECT_EQ(mci.Playing(), Files{Path("c")}) << "No goes on with the next song";
+}
+
+TEST_F(JukeBoxTest, AnUnplayableFileAsksAndYesRemovesIt) {
+    Song("a");
+    Song("b");
+    files.files.erase(Path("a"));
+    messages.answers = {MessageBoxService::kIdYes};
+    Play("a");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "The file 'a' could not be played.  The error message was:\r\n\r\n" + Path("a") +
+                  " does not exist or is in use.\r\n\r\nRemove file from Playlist?");
+    EXPECT_EQ(box.list.nSongs(), 1);
+    EXPECT_EQ(mci.Playing(), Files{Path("b")});
+}
+
+TEST_F(JukeBoxTest, TheTenthConsecutiveFailureStopsPlayAndTheCountStartsAgain) {
+    Options.SetErrorAction(1);
+    for (int i = 0; i < 12; ++i) Song("s" + std::to_string(i));
+    for (int i = 0; i < 12; ++i) files.files.erase(Path("s" + std::to_string(i)));
+    Play("s0");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "10 consecutive files could not be played!");
+    EXPECT_EQ(console.labels[ConsoleView::kStatusLabel], "Stopped");
+    Play("s0");
+    EXPECT_EQ(messages.shown.size(), 2u) << "ten more failures before the next stop";
+}
+
+TEST_F(JukeBoxTest, BackPlaysTheLastSongEarlyInASongAndRestartsItLater) {
+    Song("a");
+    Song("b");
+    Play("a");
+    mci.Finish(Path("a"));
+    console.slider = 30;  // 3 %
+    box.BackButton();
+    EXPECT_EQ(mci.Playing(), Files{Path("a")});
+    mci.Finish(Path("a"));
+    console.slider = 500;
+    box.BackButton();
+    EXPECT_EQ(mci.Playing(), Files{Path("b")});
+}
+
+TEST_F(JukeBoxTest, AbortedSupersededAndInactiveDeviceNoticesChangeNothing) {
+    Song("a");
+    Song("b");
+    Play("a");
+    const std::uint32_t id = mci.DeviceOf(Path("a"));
+    mci.Post(mci::kNotifyAborted, id);
+    mci.Post(mci::kNotifySuperseded, id);
+    mci.Post(mci::kNotifySuccessful, id + 1);
+    EXPECT_EQ(mci.Playing(), Files{Path("a")});
+    EXPECT_EQ(box.CurrentIndex(), IndexOf("a"));
+}
+
+TEST_F(JukeBoxTest, RemovingASongMovesTheLastSongIntoItsIndexAndKeepsTheCurrentSong) {
+    for (const char* name : {"s0", "s1", "s2", "s3", "s4"}) Song(name);
+    Play("s4");
+    box.RemoveByIndex(rows.IndexOfKey("1a"));
+    EXPECT_EQ(box.list.song(1).songPath, Path("s4"));
+    EXPECT_EQ(rows.Cell(rows.IndexOfKey("1a"), kPathColumn), Path("s4"));
+    EXPECT_EQ(rows.IndexOfKey("4a"), 0);
+    EXPECT_EQ(box.CurrentIndex(), 1);
+    EXPECT_EQ(mci.Playing(), Files{Path("s4")});
+
+    box.RemoveByKey("1a");
+    EXPECT_EQ(box.CurrentIndex(), -1);
+    EXPECT_TRUE(mci.devices.empty()) << "the removed song's device is closed";
+    EXPECT_EQ(console.labels[ConsoleView::kCountLabel], "3");
+}
+
+TEST_F(JukeBoxTest, RemoveDeadRemovesAdjacentMissingFiles) {
+    for (const char* name : {"a", "b", "c", "d"}) Song(name);
+    files.files.erase(Path("b"));
+    files.files.erase(Path("c"));
+    box.RemoveDead();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"a", "d"}));
+}
+
+TEST_F(JukeBoxTest, RemoveDuplicatesKeepsOneOfEachFileAndTheSortOrder) {
+    Options.SetAllowDuplicates(true);
+    Song("x");
+    Song("y");
+    box.AddByPath("C:\\M\\X.WAV");
+    Song("z");
+    Song("y");
+    rows.SetSort(kTitleColumn, 1);
+    box.RemoveDuplicates();
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"z", "y", "x"}));
+    EXPECT_EQ(rows.SortIdx(), kTitleColumn);
+    EXPECT_EQ(rows.SortOrd(), 1);
+    // The same songs at the same indices as removing the rows one by one.
+    ASSERT_EQ(box.list.nSongs(), 3);
+    EXPECT_EQ(box.list.song(0).songPath, Path("x"));
+    EXPECT_EQ(box.list.song(1).songPath, Path("y"));
+    EXPECT_EQ(box.list.song(2).songPath, Path("z"));
+    for (std::int32_t i = 0; i < 3; ++i) EXPECT_GT(rows.IndexOfKey(KeyToStr(i)), 0);
+}
+
+TEST_F(JukeBoxTest, AFileIsAddedOnceWhateverItsSpellingUnlessDuplicatesAreAllowed) {
+    paths.shortForms[Path("longname")] = "C:\\m\\LONGNA~1.WAV";
+    paths.shortForms["C:\\m\\LONGNA~1.WAV"] = "C:\\m\\LONGNA~1.WAV";
+    paths.shortForms["c:\\M\\LongName.wav"] = "c:\\M\\LONGNA~1.WAV";
+    Song("longname");
+    box.AddByPath("C:\\m\\LONGNA~1.WAV");
+    box.AddByPath("c:\\M\\LongName.wav");
+    EXPECT_EQ(box.list.nSongs(), 1);
+    Options.SetAllowDuplicates(true);
+    box.AddByPath(Path("longname"));
+    EXPECT_EQ(box.list.nSongs(), 2);
+}
+
+TEST_F(JukeBoxTest, FindStartsOverForNewCriteriaAndContinuesWithFindNext) {
+    for (const char* name : {"alpha", "beta", "alpine"}) Song(name);
+    CSong criteria;
+    criteria.songTitle = "alp";
+    EXPECT_EQ(box.Find(7, criteria, 3), 1);
+    EXPECT_EQ(box.Find(7, criteria, -1), 3);
+    EXPECT_EQ(box.Find(7, criteria, -1), -1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "The song was not found in the list");
+    EXPECT_EQ(messages.shown[0].owner, 7u);
+    EXPECT_EQ(box.Find(7, criteria, -1), 1);
+}
+
+TEST_F(JukeBoxTest, ImportTakesRelativeLinesFromThePlaylistsFolder) {
+    files.files["C:\\Lists\\x.m3u"] =
+        "#EXTM3U\r\nmusic\\a.mp3\r\n\r\n\\\\server\\share\\b.mp3\rD:\\c.mp3\n";
+    dialogs.results.push_back({"C:\\Lists\\", {"x.m3u"}, 1});
+    box.DoImport();
+    ASSERT_EQ(box.list.nSongs(), 3);
+    EXPECT_EQ(box.list.song(0).songPath, "C:\\Lists\\music\\a.mp3");
+    EXPECT_EQ(box.list.song(1).songPath, "\\\\server\\share\\b.mp3");
+    EXPECT_EQ(box.list.song(2).songPath, "D:\\c.mp3");
+}
+
+TEST_F(JukeBoxTest, OpeningAnAlbumNeverLeavesACurrentIndexPastItsSongs) {
+    Song("a");
+    Song("b");
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 7));
+    box.Clear();
+    box.DoOpen("C:\\x.alb");
+    EXPECT_EQ(rows.Count(), 2);
+    EXPECT_EQ(box.CurrentIndex(), -1);
+    EXPECT_EQ(console.caption, "x.alb - Brambletune");
+    EXPECT_FALSE(box.dirty);
+    EXPECT_EQ(shell.recentDocuments, std::vector<std::string>{"C:\\x.alb"});
+
+    box.DoOpen("C:\\missing.alb");
+    EXPECT_EQ(messages.shown.back().text, "C:\\missing.alb was not found or is not a file");
+}
+
+TEST_F(JukeBoxTest, SavingUsesTheChosenFormatAndAFailedSaveKeepsTheAlbumChanged) {
+    Song("a");
+    dialogs.results.push_back({"C:\\", {"old.alb"}, 3});
+    box.DoSave(false);
+    EXPECT_EQ(files.files["C:\\old.alb"].find("Brambletune 2a"), 1u);
+    EXPECT_FALSE(box.dirty);
+
+    Song("b");
+    files.failReplace = true;
+    box.DoSave(false);
+    EXPECT_TRUE(box.dirty);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(JukeBoxTest, PrintingPutsTheColumnsOnLinesAndRepeatsTheHeadingOnEachPage) {
+    for (int i = 0; i < 10; ++i) Song("s" + std::to_string(i), 65);
+    box.DoPrint();
+    ASSERT_EQ(printing.pages.size(), 2u);
+    EXPECT_EQ(printing.pages[0][0], "Title|Artist|Album|Length");
+    EXPECT_EQ(printing.pages[1][0], "Title|Artist|Album|Length");
+    EXPECT_EQ(printing.pages[0][1].substr(0, 3), "s0|");
+    EXPECT_TRUE(printing.fonts[0].italic);
+
+    printing.pages.clear();
+    printing.selectedOnly = true;
+    rows.SetSelectedItem(3);
+    box.DoPrint();
+    ASSERT_EQ(printing.pages[0].size(), 2u);
+    EXPECT_EQ(printing.pages[0][1].substr(0, 3), "s2|");
+
+    printing.available = false;
+    box.DoPrint();
+    EXPECT_EQ(messages.shown.back().text, "No printer is installed.");
+}
+
+TEST_F(JukeBoxTest, TimesAreShownElapsedOrRemaining) {
+    EXPECT_EQ(FormatTime(65), "1:05");
+    EXPECT_EQ(FormatTime(3725), "1:02:05");
+    Song("a", 200);
+    Play("a");
+    EXPECT_EQ(box.GetTime(65), "1:05");
+    Options.SetTimeMode(1);
+    EXPECT_EQ(box.GetTime(65), "-2:15");
+    box.CalculateSelectedLength();
+    EXPECT_EQ(console.labels[ConsoleView::kLengthLabel], "3:20");
+}
+
+TEST_F(JukeBoxTest, AFileGivenFromOutsideIntoAnEmptyListPlaysAtOnce) {
+    Options.SetAutoPlay(true);
+    files.files[Path("a")] = "audio";
+    mci.lengths[Path("a")] = 5000;
+    box.PlayFile(Path("a"));
+    EXPECT_EQ(mci.Playing(), Files{Path("a")});
+    EXPECT_EQ(console.caption, "a -  - m - 0:05 -  - Brambletune");
+}
+
+}  // namespace
+}  // namespace brambletune
