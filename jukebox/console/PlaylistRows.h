@@ -17,10 +17,10 @@ namespace brambletune {
 // constant time; removing a row renumbers the rows after it.
 class PlaylistRows : public PlaylistView {
 public:
-    // Negative, zero or positive as a sorts before, with or after b.
-    using Compare = std::function<int(const std::string& a, const std::string& b)>;
+    // A text's collation key: texts sort as their keys compare byte by byte.
+    using SortKey = std::function<std::string(const std::string& text)>;
 
-    explicit PlaylistRows(Compare compare);
+    explicit PlaylistRows(SortKey sortKey);
     ~PlaylistRows() override;
 
     std::int32_t Count() const override { return static_cast<std::int32_t>(order_.size()); }
@@ -67,9 +67,9 @@ private:
     void Renumber(std::size_t from);
     void Sort();
 
-    Compare compare_;
+    SortKey sortKey_;
     std::vector<std::unique_ptr<Row>> order_;
-    std::unordered_map<std::string, Row*> byKey_;
+    std::unordered_map<std::int32_t, Row*> byKey_;
     std::int32_t sortIdx_ = 0;
     std::int32_t sortOrd_ = 0;
 };

@@ -124,19 +124,20 @@ void CJukeBox::NextNormal() {
 
 void CJukeBox::NextShuffle() {
     UpdateLastSong();
-    if (historyChanges_ != list.Changes()) played_ = list.nHistory();
+    if (historyChanges_ != list.Changes()) ReadHistory();
     if (HasCurrent() && list.song(current_).history != 1) {
         list.song(current_).history = 1;
-        ++played_;
+        played_[static_cast<std::size_t>(current_)] = 1;
+        ++playedCount_;
     }
     const std::int32_t n = list.nSongs();
-    if (played_ != n) {
+    if (playedCount_ != n) {
         do {
             current_ = static_cast<std::int32_t>(Random() * n);
-        } while (list.song(current_).history == 1);
+        } while (played_[static_cast<std::size_t>(current_)] == 1);
     } else {
         list.ClearHistory();
-        played_ = 0;
+        ReadHistory();
         if (list.repeatAll)
             current_ = static_cast<std::int32_t>(Random() * n);
         else
@@ -144,6 +145,18 @@ void CJukeBox::NextShuffle() {
     }
     historyChanges_ = list.Changes();
     dirty = true;
+}
+
+// The history marks in a compact copy: the draws of a Shuffle round test
+// them about n log n times, and the songs themselves are spread over the heap.
+void CJukeBox::ReadHistory() {
+    played_.assign(static_cast<std::size_t>(list.nSongs()), 0);
+    playedCount_ = 0;
+    for (std::int32_t i = 0; i < list.nSongs(); ++i) {
+        if (list.song(i).history != 1) continue;
+        played_[static_cast<std::size_t>(i)] = 1;
+        ++playedCount_;
+    }
 }
 
 void CJukeBox::NextButton() {

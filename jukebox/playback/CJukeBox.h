@@ -142,6 +142,7 @@ private:
 
     void NextNormal();
     void NextShuffle();
+    void ReadHistory();
     bool StartCurrent(float fraction);
     void HandlePlayError(const std::string& text);
     bool CountFailure();
@@ -174,8 +175,9 @@ private:
     bool advanceAllowed_ = true;
     bool stopped_ = false;
     std::int32_t failures_ = 0;
-    std::int32_t played_ = 0;               // songs marked played in this shuffle round
-    std::uint64_t historyChanges_ = ~0ull;  // list.Changes() when played_ was right
+    std::vector<std::uint8_t> played_;      // the songs' history marks, by index
+    std::int32_t playedCount_ = 0;          // marks set in played_
+    std::uint64_t historyChanges_ = ~0ull;  // list.Changes() when played_ was read
     PlayError playError_;
     std::mt19937 random_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};

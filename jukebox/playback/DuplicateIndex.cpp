@@ -9,6 +9,7 @@ void DuplicateIndex::Build(const CSongList& list) {
     byIndex_.clear();
     counts_.clear();
     byIndex_.reserve(static_cast<std::size_t>(list.nSongs()));
+    counts_.reserve(static_cast<std::size_t>(list.nSongs()));
     for (std::int32_t i = 0; i < list.nSongs(); ++i) {
         byIndex_.push_back(identity_(list.song(i).songPath));
         Count(byIndex_.back());

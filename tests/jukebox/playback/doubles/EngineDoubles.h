@@ -105,6 +105,7 @@ public:
     std::map<int, std::string> labels;
     std::int32_t slider = 0;
     std::string caption, tip;
+    std::vector<std::string> captions;  // every caption shown, in order
     bool commandsEnabled = false;
     std::vector<std::int32_t> playModeCommands;
     bool repeatAllBox = false;
@@ -116,7 +117,10 @@ public:
     std::int32_t SliderMax() const override { return 1000; }
     std::int32_t SliderValue() const override { return slider; }
     void SetSliderValue(std::int32_t value) override { slider = value; }
-    void SetCaption(const std::string& text) override { caption = text; }
+    void SetCaption(const std::string& text) override {
+        caption = text;
+        captions.push_back(text);
+    }
     void SetTrayTip(const std::string& text) override { tip = text; }
     void EnablePlaylistCommands(bool enable) override { commandsEnabled = enable; }
     void RunPlayModeCommand(std::int32_t playMode) override {
@@ -235,15 +239,12 @@ public:
     void ShowDefault() override {}
 };
 
-// Rows compared as ASCII text without regard to case.
-inline PlaylistRows::Compare AsciiNoCase() {
-    return [](const std::string& a, const std::string& b) {
-        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-            const int x = std::tolower(static_cast<unsigned char>(a[i]));
-            const int y = std::tolower(static_cast<unsigned char>(b[i]));
-            if (x != y) return x - y;
-        }
-        return static_cast<int>(a.size()) - static_cast<int>(b.size());
+// Rows sorted as ASCII text without regard to case.
+inline PlaylistRows::SortKey AsciiNoCase() {
+    return [](const std::string& text) {
+        std::string key(text);
+        for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return key;
     };
 }
 
