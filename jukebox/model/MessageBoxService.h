@@ -11,6 +11,7 @@ class MessageBoxService {
 public:
     static constexpr std::uint32_t kOk = 0x00000000;               // MB_OK
     static constexpr std::uint32_t kYesNoCancel = 0x00000003;      // MB_YESNOCANCEL
+    static constexpr std::uint32_t kYesNo = 0x00000004;            // MB_YESNO
     static constexpr std::uint32_t kIconError = 0x00000010;        // MB_ICONERROR
     static constexpr std::uint32_t kIconQuestion = 0x00000020;     // MB_ICONQUESTION
     static constexpr std::uint32_t kIconExclamation = 0x00000030;  // MB_ICONEXCLAMATION
