@@ -21,5 +21,5 @@ if(WIN32)
     playback/Win32ShellService.cpp
   )
   target_link_libraries(jukebox_playback_win32 PUBLIC jukebox_playback_core jukebox_win32 winmm user32
-                        gdi32 comdlg32 shell32)
+                        gdi32 comdlg32 shell32 winspool)
 endif()

@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <cderr.h>
+#include <winspool.h>
 
 #include "jukebox/playback/Win32PrintService.h"
 
@@ -10,6 +11,16 @@
 
 namespace brambletune {
 namespace {
+
+// Asked before the dialog: without printers it shows a warning of its own and,
+// on some systems, returns as if the user had cancelled.
+bool PrinterInstalled() {
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed,
+                  &count);
+    return needed > 0;
+}
 
 std::string PrintDialogError(DWORD code) {
     switch (code) {
@@ -35,6 +46,10 @@ Win32PrintService::~Win32PrintService() {
 std::unique_ptr<Printer> Win32PrintService::ChoosePrinter(bool& selectedOnly, std::string& error) {
     selectedOnly = false;
     error.clear();
+    if (!PrinterInstalled()) {
+        error = "No printer is installed.";
+        return nullptr;
+    }
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner_;
@@ -55,7 +70,7 @@ std::unique_ptr<Printer> Win32PrintService::ChoosePrinter(bool& selectedOnly, st
         return nullptr;
     }
     auto printer = std::make_unique<Win32Printer>(dialog.hDC, Win32Printer::DcOwnership::Take);
-    if (printer->Failed()) {
+    if (!printer->Started()) {
         error = "The printer could not start the document.";
         return nullptr;
     }

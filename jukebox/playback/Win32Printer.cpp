@@ -9,7 +9,6 @@ Win32Printer::Win32Printer(HDC dc, DcOwnership ownership) : dc_(dc), ownership_(
     doc.cbSize = sizeof(doc);
     doc.lpszDocName = "Brambletune Playlist";
     docStarted_ = StartDocA(dc_, &doc) > 0;
-    Check(docStarted_);
 }
 
 Win32Printer::~Win32Printer() {

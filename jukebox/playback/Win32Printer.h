@@ -28,7 +28,10 @@ public:
     void HorizontalLine(std::int32_t y) override;
     void NewPage() override;
 
-    // True once any call on the device context has failed.
+    // True when the DC accepted the document: a printer DC does, a metafile DC
+    // does not (it still records what is drawn, without pages).
+    bool Started() const { return docStarted_; }
+    // True once drawing or changing pages has failed.
     bool Failed() const { return failed_; }
 
 private:
