@@ -12,24 +12,25 @@ namespace {
 
 constexpr DWORD kFileBufferChars = 12100;
 
-// The dialog's state for one call; the strings it points into live as long as it does.
+// The dialog's state for one call. It points into the request and into its own
+// strings, so it lives no longer than the request and is never copied.
 class FileDialogCall {
 public:
     FileDialogCall(HWND owner, const FileDialogRequest& request, DWORD flags)
-        : filter_(BuildDialogFilter(request.filters)),
-          title_(request.title),
-          extension_(request.defaultExtension),
-          files_(kFileBufferChars, '\0') {
+        : filter_(BuildDialogFilter(request.filters)), files_(kFileBufferChars, '\0') {
         ofn_.lStructSize = sizeof(ofn_);
         ofn_.hwndOwner = owner;
         ofn_.lpstrFilter = filter_.empty() ? nullptr : filter_.c_str();
         ofn_.nFilterIndex = 1;
         ofn_.lpstrFile = files_.data();
         ofn_.nMaxFile = kFileBufferChars;
-        ofn_.lpstrTitle = title_.empty() ? nullptr : title_.c_str();
-        ofn_.lpstrDefExt = extension_.empty() ? nullptr : extension_.c_str();
+        ofn_.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+        ofn_.lpstrDefExt =
+            request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
         ofn_.Flags = flags;
     }
+    FileDialogCall(const FileDialogCall&) = delete;
+    FileDialogCall& operator=(const FileDialogCall&) = delete;
 
     OPENFILENAMEA& Ofn() { return ofn_; }
 
@@ -42,8 +43,6 @@ public:
 
 private:
     std::string filter_;
-    std::string title_;
-    std::string extension_;
     std::string files_;
     OPENFILENAMEA ofn_{};
 };
