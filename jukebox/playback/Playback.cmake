@@ -1,7 +1,9 @@
 # Playback: the MCI device wrapper over a portable MCI interface, and its Win32
-# implementation (mciSendCommandA, the hidden notify window, short paths).
+# implementation (mciSendCommandA, the hidden notify window, short paths); the
+# file and print dialogs, printing and the shell's Recycle Bin and recent documents.
 add_library(jukebox_playback_core STATIC
   playback/CMCICtrl.cpp
+  playback/FileDialogText.cpp
   playback/MMCICtrl.cpp
   playback/PlaylistView.cpp
 )
@@ -18,9 +20,14 @@ target_link_libraries(jukebox_engine_core PUBLIC jukebox_playback_core jukebox_c
 
 if(WIN32)
   add_library(jukebox_playback_win32 STATIC
+    playback/Win32FileDialogs.cpp
     playback/Win32Mci.cpp
     playback/Win32MciNotifyWindow.cpp
     playback/Win32PathNames.cpp
+    playback/Win32PrintService.cpp
+    playback/Win32Printer.cpp
+    playback/Win32ShellService.cpp
   )
-  target_link_libraries(jukebox_playback_win32 PUBLIC jukebox_playback_core jukebox_win32 winmm user32)
+  target_link_libraries(jukebox_playback_win32 PUBLIC jukebox_playback_core jukebox_win32 winmm user32
+                        gdi32 comdlg32 shell32 winspool)
 endif()
