@@ -148,13 +148,6 @@ TEST_F(MFindFileTest, FoldersBeginningWithADotAreNotEntered) {
     }
 }
 
-TEST_F(MFindFileTest, MissingFolderFindsNothing) {
-    finder.FindFiles("C:\\Nowhere", "*.mp3;", folders, files);
-
-    EXPECT_EQ(files, 0);
-    EXPECT_EQ(folders, 1);
-}
-
 TEST_F(MFindFileTest, SearchStartedWhileOneRunsIsRefused) {
     disk.AddFolder("C:\\M\\");
     disk.AddFile("C:\\M\\", "a.mp3");
