@@ -25,3 +25,13 @@ if(WIN32)
   )
   target_link_libraries(jukebox_console_win32 PUBLIC jukebox_console_core jukebox_win32 user32 gdi32 shell32 ole32)
 endif()
+
+# What the console does for each command, key, label and drop, and its layout
+# rules: portable, over the engine and a small interface of the window.
+add_library(jukebox_console_logic STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/AddFolderSearch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ConsoleCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ConsoleLayout.cpp
+)
+target_link_libraries(jukebox_console_logic PUBLIC jukebox_engine_core)
