@@ -40,7 +40,8 @@ const CSong& CSongList::song(std::int32_t i) const {
 }
 
 void CSongList::SetSong(std::int32_t i, const CSong& value) {
-    song(i) = value;
+    if (i < 0 || i >= count_) return;
+    *slots_[i] = value;
 }
 
 void CSongList::SetCapacity(std::int64_t slots) {
