@@ -92,6 +92,8 @@ bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& lis
 
 bool SaveAlbumFile(FileSystem& fs, const std::string& path, const CSongList& list, int format,
                    std::int32_t currentSong) {
+    // A format with no magic would write an empty file over the album.
+    if (MagicForFormat(format).empty()) return false;
     const std::string fresh = path + ".new";
     bool ok = false;
     {

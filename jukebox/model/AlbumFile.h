@@ -51,7 +51,8 @@ bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& lis
 
 // Writes the album to a new file beside path (path + ".new"), then replaces path
 // with it in one step, so a failure part-way never destroys the existing album.
-// Returns false, removing the new file, when writing or replacing failed.
+// Returns false, removing the new file, when writing or replacing failed. A
+// format outside 1..4 returns false at once and leaves every file as it was.
 bool SaveAlbumFile(FileSystem& fs, const std::string& path, const CSongList& list, int format,
                    std::int32_t currentSong);
 

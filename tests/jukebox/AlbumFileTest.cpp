@@ -523,6 +523,13 @@ TEST(AlbumFiles, FailuresNeverDestroyTheOldAlbum) {
         EXPECT_EQ(fs.files["a.alb"], "old album");
         EXPECT_EQ(fs.files.count("a.alb.new"), 0u);
     }
+    for (int format : {0, 5, -1}) {  // no magic: nothing to write
+        MemoryFileSystem fs;
+        fs.files["a.alb"] = "old album";
+        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, format, 0)) << format;
+        EXPECT_EQ(fs.files["a.alb"], "old album") << format;
+        EXPECT_EQ(fs.files.count("a.alb.new"), 0u) << format;
+    }
 }
 
 }  // namespace
