@@ -9,7 +9,9 @@
 #include "jukebox/console/CFormUtils.h"
 #include "jukebox/console/CRecentFiles.h"
 #include "jukebox/console/CTrayIcon.h"
+#include "jukebox/console/CWaitCursor.h"
 #include "jukebox/console/Win32FormWindow.h"
+#include "jukebox/console/Win32MousePointer.h"
 #include "jukebox/console/Win32RecentMenu.h"
 #include "jukebox/model/Win32TextCase.h"
 #include "jukebox/settings/MJukebox.h"
@@ -58,6 +60,7 @@ protected:
     static void SetUpTestSuite() {
         WNDCLASSA wc{};
         wc.lpfnWndProc = OriginalProc;
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = "WindowUtilsTest";
         RegisterClassA(&wc);
@@ -142,6 +145,42 @@ TEST_F(WindowUtilsTest, OnlyADragThroughMoveSnapsWhileDragged) {
     WINDOWPOS placed{window, nullptr, work.left + 3, work.top + 3, 400, 300, SWP_NOZORDER};
     SendMessageA(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&placed));
     EXPECT_EQ(placed.x, work.left + 3);
+}
+
+TEST_F(WindowUtilsTest, WaitCursorAnswersSetCursorWithTheHourglassWhileItLives) {
+    const HCURSOR hourglass = LoadCursorA(nullptr, IDC_WAIT);
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    // What the system sends when the mouse moves over the window.
+    const auto mouseMoves = [&] {
+        SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+    Win32MousePointer pointer;
+    {
+        CWaitCursor outer(pointer);
+        {
+            CWaitCursor inner(pointer);
+            mouseMoves();
+            EXPECT_EQ(GetCursor(), hourglass);
+        }
+        mouseMoves();
+        EXPECT_EQ(GetCursor(), hourglass) << "one wait cursor still lives";
+        EXPECT_TRUE(Seen(WM_SETCURSOR)) << "the window still gets the message";
+    }
+    EXPECT_EQ(GetCursor(), arrow);
+    mouseMoves();
+    EXPECT_EQ(GetCursor(), arrow) << "the window's own cursor is back";
+}
+
+TEST_F(WindowUtilsTest, FlashHandlesPendingMessagesAndLeavesQuitToTheMessageLoop) {
+    Win32FormWindow form(window);
+    PostMessageA(window, WM_APP, 0, 0);
+    PostQuitMessage(7);
+    form.Flash();
+    EXPECT_TRUE(Seen(WM_APP));
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "WM_QUIT was lost";
+    EXPECT_EQ(msg.wParam, 7u);
 }
 
 TEST_F(WindowUtilsTest, RecentAlbumsBecomeMenuItemsInPlaceOfNone) {
