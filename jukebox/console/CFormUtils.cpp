@@ -45,7 +45,9 @@ void CFormUtils::Flash() {
 
 void CFormUtils::Move() {
     if (!FormMoveSettings.EasyMove || window_.State() == WindowState::Maximized) return;
+    moving_ = true;
     window_.DragMove();
+    moving_ = false;
     if (FormMoveSettings.SnapEnabled) SnapToEdges();
 }
 
@@ -127,7 +129,7 @@ TrackingLimits CFormUtils::Limits() const {
 }
 
 WindowRect CFormUtils::WhileMoving(const WindowRect& proposed) const {
-    if (!FormMoveSettings.SnapEnabled) return proposed;
+    if (!moving_ || !FormMoveSettings.SnapEnabled) return proposed;
     return brambletune::SnapToEdges(proposed, window_.Screen().workArea, SnapDistance());
 }
 

@@ -52,6 +52,7 @@ public:
     void ZOnTop();
 
     TrackingLimits Limits() const override;
+    // Snaps only inside Move: a drag by the caption goes where the user takes it.
     WindowRect WhileMoving(const WindowRect& proposed) const override;
 
 private:
@@ -66,6 +67,7 @@ private:
     std::int32_t maxX_ = 0;
     std::int32_t minY_ = 0;
     std::int32_t maxY_ = 0;
+    bool moving_ = false;  // inside Move's drag
 };
 
 }  // namespace brambletune

@@ -49,7 +49,8 @@ public:
     virtual void DragMove() = 0;
     virtual void SetTopmost(bool topmost) = 0;
     virtual void SetForeground() = 0;
-    // Flashes the caption once and waits half a second, handling pending messages.
+    // Flashes the caption once and waits half a second, handling pending
+    // messages; a quit request ends the wait and stays for the message loop.
     virtual void Flash() = 0;
     // Routes the window's size and move messages through rules until Unsubclass;
     // rules must outlive the subclassing. A second call changes nothing.

@@ -11,6 +11,21 @@ std::int32_t TwipsPerPixel(HDC screen, int axis) {
     return dpi > 0 ? (1440 + dpi / 2) / dpi : 15;
 }
 
+// Dispatches what is queued. A WM_QUIT belongs to the message loop: it is
+// posted again for that loop and pumping stops (false).
+bool PumpPendingMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return true;
+}
+
 WindowRect ToWindowRect(const RECT& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
@@ -74,11 +89,7 @@ void Win32FormWindow::SetForeground() {
 void Win32FormWindow::Flash() {
     FlashWindow(window_, TRUE);
     for (int step = 0; step < 10; ++step) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        if (!PumpPendingMessages()) return;
         Sleep(50);
     }
 }

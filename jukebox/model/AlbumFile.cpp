@@ -18,6 +18,14 @@ constexpr std::string_view kMagicPrefix = "Brambl";
 // that opening a large foreign file fails at once and cheaply.
 constexpr std::size_t kMaxHeaderItem = 4096;
 
+// The current song after opening: the stored index when it names a song (a
+// negative one means the first), else -1, so that the engine never holds an
+// index past the songs actually read.
+std::int32_t OpenedSong(std::int32_t stored, std::int32_t count) {
+    if (count == 0 || stored >= count) return -1;
+    return stored < 0 ? 0 : stored;
+}
+
 bool Reject(MessageBoxService& messages) {
     messages.Show(kInvalidAlbumText, kInvalidAlbumCaption,
                   MessageBoxService::kOk | MessageBoxService::kIconExclamation);
@@ -42,8 +50,8 @@ bool ReadAlbum(std::istream& file, CSongList& list, AlbumMode mode, AlbumPositio
     AlbumReader reader(*buffer);
     bool ok = false;
     if (mode == AlbumMode::kOpen) {
-        position.currentSong = index < 0 ? 0 : index;
         ok = list.ReadFile(reader, magic);
+        position.currentSong = ok ? OpenedSong(index, list.nSongs()) : -1;
     } else {
         position.oldCount = list.nSongs();
         ok = list.AppendFile(reader, magic);
@@ -84,6 +92,8 @@ bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& lis
 
 bool SaveAlbumFile(FileSystem& fs, const std::string& path, const CSongList& list, int format,
                    std::int32_t currentSong) {
+    // A format with no magic would write an empty file over the album.
+    if (MagicForFormat(format).empty()) return false;
     const std::string fresh = path + ".new";
     bool ok = false;
     {

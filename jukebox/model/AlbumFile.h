@@ -19,18 +19,20 @@ enum class AlbumMode { kOpen, kAppend };
 
 // The engine's album state that ReadAlbum and WriteAlbum touch.
 struct AlbumPosition {
-    std::int32_t currentSong = -1;  // open: the stored index (0 if negative)
+    std::int32_t currentSong = -1;  // open: the stored index, or -1 when it names no song
     std::int32_t oldCount = 0;      // append: the count before appending
 };
 
 // Reads a whole album from an open album file. Reads the header line; a magic
 // that does not begin with "Brambl" (or a header that cannot be read) shows the
-// invalid-file message and returns false with nothing changed. Open mode: the
-// current song becomes the stored index (0 if negative) and ReadFile reads the
-// rest; append mode: oldCount = nSongs, then AppendFile. A read error after the
-// header shows the same message and returns false; the list then is empty (open)
-// or as it was before (append), see CSongList::ReadFile. A "Brambl" magic of no known version
-// gives an empty album (open) or adds nothing (append) and returns true.
+// invalid-file message and returns false with nothing changed. Open mode:
+// ReadFile reads the rest and the current song becomes the stored index, 0 when
+// that is negative, -1 when it is at or past the count or the album is empty;
+// append mode: oldCount = nSongs, then AppendFile. A read error after the header
+// shows the same message and returns false; the list then is empty with current
+// song -1 (open) or as it was before (append), see CSongList::ReadFile. A "Brambl"
+// magic of no known version gives an empty album (open) or adds nothing (append)
+// and returns true.
 bool ReadAlbum(std::istream& file, CSongList& list, AlbumMode mode, AlbumPosition& position,
                MessageBoxService& messages);
 
@@ -49,7 +51,8 @@ bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& lis
 
 // Writes the album to a new file beside path (path + ".new"), then replaces path
 // with it in one step, so a failure part-way never destroys the existing album.
-// Returns false, removing the new file, when writing or replacing failed.
+// Returns false, removing the new file, when writing or replacing failed. A
+// format outside 1..4 returns false at once and leaves every file as it was.
 bool SaveAlbumFile(FileSystem& fs, const std::string& path, const CSongList& list, int format,
                    std::int32_t currentSong);
 

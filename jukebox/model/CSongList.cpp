@@ -41,8 +41,9 @@ const CSong& CSongList::song(std::int32_t i) const {
 }
 
 void CSongList::SetSong(std::int32_t i, const CSong& value) {
+    if (i < 0 || i >= count_) return;
     ++changes_;
-    song(i) = value;
+    *slots_[i] = value;
 }
 
 void CSongList::SetCapacity(std::int64_t slots) {

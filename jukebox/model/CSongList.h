@@ -40,6 +40,7 @@ public:
     CSong& song(std::int32_t i);
     const CSong& song(std::int32_t i) const;
     // Replaces the song stored at index i (all fields, history included).
+    // Out-of-range i does nothing.
     void SetSong(std::int32_t i, const CSong& value);
 
     // Appends a Copy of song (history 0) at index nSongs().

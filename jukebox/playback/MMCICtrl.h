@@ -34,7 +34,8 @@ public:
     // Appends the instance; the first one creates the notify window.
     void Register(CMCICtrl& instance);
     // Removes the instance (the last entry takes its slot); the last one
-    // destroys the notify window. Unknown instances are ignored.
+    // releases the notify window (from inside a notice, the window goes once
+    // that notice has been handled). Unknown instances are ignored.
     void Unregister(CMCICtrl& instance);
     bool IsRegistered(const CMCICtrl& instance) const;
     std::size_t Count() const { return instances_.size(); }

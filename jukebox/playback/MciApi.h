@@ -77,7 +77,9 @@ struct MciGenericParams {
     std::uintptr_t callback = 0;
 };
 
-// The hidden window that receives completion notices while it lives.
+// The hidden window that receives completion notices while it lives. It may be
+// destroyed from inside its own handler (a notice that closes the last device):
+// it then hands on no further notice and goes once the handler has returned.
 class MciNotifyWindow {
 public:
     virtual ~MciNotifyWindow() = default;

@@ -4,35 +4,64 @@
 
 namespace brambletune {
 
+// What the window procedure finds through GWLP_USERDATA.
+struct Win32MciNotifyWindow::Link {
+    HWND hwnd = nullptr;
+    WNDPROC previous = nullptr;
+    MciNoticeHandler handler;
+    int noticesRunning = 0;  // handler calls on the stack
+    bool released = false;   // the owner has let go
+};
+
 Win32MciNotifyWindow::Win32MciNotifyWindow(MciNoticeHandler handler)
-    : handler_(std::move(handler)) {
+    : link_(std::make_unique<Link>()) {
+    link_->handler = std::move(handler);
     // A system class, so the replaced procedure has a real one to fall back on.
-    hwnd_ = CreateWindowExA(0, "STATIC", "frmMCICtrl", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return;
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NotifyProc)));
+    link_->hwnd = CreateWindowExA(0, "STATIC", "frmMCICtrl", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (!link_->hwnd) return;
+    SetWindowLongPtrA(link_->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(link_.get()));
+    link_->previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(link_->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NotifyProc)));
 }
 
 Win32MciNotifyWindow::~Win32MciNotifyWindow() {
-    if (!hwnd_) return;
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
+    link_->released = true;
+    if (link_->noticesRunning > 0) {
+        // Destroying the window and its handler now would pull them from under
+        // the running notice: NotifyProc destroys both when the handler returns.
+        static_cast<void>(link_.release());
+        return;
+    }
+    Destroy(*link_);
+}
+
+std::uintptr_t Win32MciNotifyWindow::Handle() const {
+    return reinterpret_cast<std::uintptr_t>(link_->hwnd);
+}
+
+void Win32MciNotifyWindow::Destroy(const Link& link) {
+    if (!link.hwnd) return;
+    SetWindowLongPtrA(link.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link.previous));
+    SetWindowLongPtrA(link.hwnd, GWLP_USERDATA, 0);
+    DestroyWindow(link.hwnd);
 }
 
 LRESULT CALLBACK Win32MciNotifyWindow::NotifyProc(HWND hwnd, UINT message, WPARAM wParam,
                                                   LPARAM lParam) {
-    auto* self = reinterpret_cast<Win32MciNotifyWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == MM_MCINOTIFY) {
-        if (self && self->handler_) {
-            self->handler_(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
-        }
-        return 0;
+    auto* link = reinterpret_cast<Link*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!link) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message != MM_MCINOTIFY)
+        return CallWindowProcA(link->previous, hwnd, message, wParam, lParam);
+    if (link->released || !link->handler) return 0;
+    ++link->noticesRunning;
+    link->handler(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+    --link->noticesRunning;
+    if (link->released && link->noticesRunning == 0) {
+        Destroy(*link);
+        delete link;
     }
-    return self ? CallWindowProcA(self->previous_, hwnd, message, wParam, lParam)
-                : DefWindowProcA(hwnd, message, wParam, lParam);
+    return 0;
 }
 
 }  // namespace brambletune

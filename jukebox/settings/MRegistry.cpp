@@ -20,12 +20,12 @@ public:
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
     bool Open(std::uint32_t root, const std::string& path) {
-        return store_.OpenKey(root, path, RegistryStore::kAccess, key_) ==
+        return store_.OpenKey(root, path, RegistryStore::kReadAccess, key_) ==
                    RegistryStore::kSuccess &&
                key_ != 0;
     }
     bool Create(std::uint32_t root, const std::string& path) {
-        return store_.CreateKey(root, path, RegistryStore::kAccess, key_) ==
+        return store_.CreateKey(root, path, RegistryStore::kWriteAccess, key_) ==
                    RegistryStore::kSuccess &&
                key_ != 0;
     }

@@ -12,8 +12,9 @@ namespace brambletune {
 // A value of the string/DWORD helpers: text (type 1) or a signed 32-bit number (type 4).
 using RegValue = std::variant<std::string, std::int32_t>;
 
-// Registry helpers. Every key is opened or created with access 0x3F;
-// failures are never reported: reads fall back to their default.
+// Registry helpers. Reads open keys with read access only, writes create or
+// open them with access 0x3F; failures are never reported: reads fall back to
+// their default.
 
 // Opens the key (no creation), QueryRegValue, closes it: the value read, or def.
 RegValue GetRegValue(RegistryStore& store, std::uint32_t root, const std::string& keyPath,

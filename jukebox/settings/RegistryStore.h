@@ -16,7 +16,11 @@ public:
     static constexpr std::uint32_t kClassesRoot = 0x80000000u;
     static constexpr std::uint32_t kCurrentUser = 0x80000001u;
     static constexpr std::uint32_t kLocalMachine = 0x80000002u;
-    static constexpr std::uint32_t kAccess = 0x3F;  // every key is opened with this mask
+    // Reads open a key for reading only (KEY_READ): a standard user may read
+    // HKEY_LOCAL_MACHINE but not open it for changes. Writes open or create the
+    // key with query, set, create sub-key, enumerate, notify and create link.
+    static constexpr std::uint32_t kReadAccess = 0x20019;
+    static constexpr std::uint32_t kWriteAccess = 0x3F;
 
     static constexpr std::uint32_t kSz = 1;      // REG_SZ
     static constexpr std::uint32_t kBinary = 3;  // REG_BINARY

@@ -3,6 +3,12 @@
 #include <windows.h>
 
 namespace brambletune {
+
+static_assert(RegistryStore::kReadAccess == KEY_READ);
+static_assert(RegistryStore::kWriteAccess ==
+              (KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS |
+               KEY_NOTIFY | KEY_CREATE_LINK));
+
 namespace {
 
 // The predefined handles are sign-extended 32-bit values (HKEY_CURRENT_USER is

@@ -181,15 +181,35 @@ TEST(AlbumRead, CommentWithLineBreakSurvivesVersions27And25) {
     }
 }
 
-TEST(AlbumRead, NegativeStoredIndexOpensAtSongZero) {
-    CSongList list;
-    list.Add(ExampleSong());
+TEST(AlbumRead, OpenedCurrentSongNamesASongOrIsMinusOne) {
+    CSongList two;
+    two.Add(ExampleSong());
+    two.Add(ExampleSong());
+    CSongList none;
+    struct Case {
+        const CSongList& list;
+        std::int32_t stored;
+        std::int32_t opened;
+    };
+    for (const Case& c : {Case{two, -1, 0}, Case{two, -7, 0}, Case{two, 1, 1}, Case{two, 2, -1},
+                          Case{two, 99, -1}, Case{none, -1, -1}, Case{none, 0, -1}}) {
+        CSongList back;
+        RecordingMessageBox box;
+        AlbumPosition pos;
+        pos.currentSong = 5;
+        ASSERT_TRUE(Read(Write(c.list, 1, c.stored), back, AlbumMode::kOpen, pos, box));
+        EXPECT_EQ(pos.currentSong, c.opened)
+            << c.list.nSongs() << " songs, stored index " << c.stored;
+    }
+
+    // A read error after the header empties the list: no song is current.
+    const std::string file = Write(two, 1, 1);
     CSongList back;
     RecordingMessageBox box;
     AlbumPosition pos;
-    pos.currentSong = 5;
-    ASSERT_TRUE(Read(Write(list, 1, -1), back, AlbumMode::kOpen, pos, box));
-    EXPECT_EQ(pos.currentSong, 0);
+    pos.currentSong = 1;
+    EXPECT_FALSE(Read(file.substr(0, file.size() - 4), back, AlbumMode::kOpen, pos, box));
+    EXPECT_EQ(pos.currentSong, -1);
 }
 
 TEST(AlbumRead, ZeroCountGivesEmptyListButSetsModeAndSwitch) {
@@ -215,7 +235,7 @@ TEST(AlbumRead, AcceptanceRuleLooksAtTheFirstSixCharacters) {
     ASSERT_TRUE(Read("\"Bramblexyz\",3\r\n1,2,#TRUE#\r\nx\r\n", back, AlbumMode::kOpen, pos, box));
     EXPECT_TRUE(back.IsEmpty());
     EXPECT_EQ(back.PlayMode, 1);
-    EXPECT_EQ(pos.currentSong, 3);
+    EXPECT_EQ(pos.currentSong, -1);
     EXPECT_TRUE(box.shown.empty());
 
     // Rejected: nothing read or changed.
@@ -239,7 +259,7 @@ TEST(AlbumRead, AcceptanceRuleLooksAtTheFirstSixCharacters) {
     CSongList l;
     EXPECT_TRUE(Read("Brambl27,  2\r\n  0 ,\t1, #FALSE#\r\n", l, AlbumMode::kOpen, pos, b));
     EXPECT_EQ(l.PlayMode, 1);
-    EXPECT_EQ(pos.currentSong, 2);
+    EXPECT_EQ(pos.currentSong, -1);
 }
 
 TEST(AlbumRead, AppendAddsAfterTheExistingSongsAndDropsModeAndSwitch) {
@@ -373,7 +393,7 @@ TEST(AlbumRead, NumbersAtTheLimitsAndBooleanSpellings) {
     ASSERT_TRUE(Read("\"Brambl27\",2147483647\r\n1,-2147483648,#true#\r\n" + rec +
                          "-2147483648,2147483647,\"\",-1,+5\r\n",
                      back, AlbumMode::kOpen, pos, box));
-    EXPECT_EQ(pos.currentSong, 2147483647);
+    EXPECT_EQ(pos.currentSong, -1);  // past the one song read
     EXPECT_EQ(back.PlayMode, -2147483647 - 1);
     EXPECT_TRUE(back.repeatAll);
     EXPECT_EQ(back.song(0).songGenre, -2147483647 - 1);
@@ -502,6 +522,13 @@ TEST(AlbumFiles, FailuresNeverDestroyTheOldAlbum) {
         EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, 1, 0));
         EXPECT_EQ(fs.files["a.alb"], "old album");
         EXPECT_EQ(fs.files.count("a.alb.new"), 0u);
+    }
+    for (int format : {0, 5, -1}) {  // no magic: nothing to write
+        MemoryFileSystem fs;
+        fs.files["a.alb"] = "old album";
+        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, format, 0)) << format;
+        EXPECT_EQ(fs.files["a.alb"], "old album") << format;
+        EXPECT_EQ(fs.files.count("a.alb.new"), 0u) << format;
     }
 }
 

@@ -54,6 +54,12 @@ TEST(CSongList, SetSongReplacesEveryField) {
     list.SetSong(0, s);
     EXPECT_TRUE(list.song(0).IsEqual(s));
     EXPECT_EQ(list.song(0).history, 1);
+
+    // Like Remove, an index that names no song changes nothing and never throws.
+    EXPECT_NO_THROW(list.SetSong(2, s));
+    EXPECT_NO_THROW(list.SetSong(-1, s));
+    EXPECT_EQ(list.nSongs(), 2);
+    EXPECT_EQ(list.song(1).songTitle, "Title 1");
 }
 
 TEST(CSongList, CapacityGrowsInStepsOf25) {

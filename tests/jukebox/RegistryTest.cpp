@@ -15,10 +15,7 @@ const std::string kWindowKey = std::string(kSettingsRoot) + "Window";
 class RegistryTest : public ::testing::Test {
 protected:
     MemoryRegistryStore store;
-    void TearDown() override {
-        EXPECT_EQ(store.OpenHandles(), 0u) << "every key is closed";
-        for (auto mask : store.accessMasks) EXPECT_EQ(mask, 0x3Fu);
-    }
+    void TearDown() override { EXPECT_EQ(store.OpenHandles(), 0u) << "every key is closed"; }
 };
 
 TEST_F(RegistryTest, SettingsRootPath) {
@@ -133,6 +130,25 @@ TEST_F(RegistryTest, DeleteRegKeyRemovesOneKeyWithItsValues) {
     EXPECT_FALSE(store.HasKey(HKCU, std::string(kSettingsRoot) + "Recent Files"));
     EXPECT_EQ(GetRegString(store, HKCU, std::string(kSettingsRoot) + "Recent Files", "1", ""), "");
     EXPECT_TRUE(store.HasKey(HKCU, kSettingsRoot));
+}
+
+TEST_F(RegistryTest, ReadsAskForReadAccessOnlyAndWritesFor0x3F) {
+    constexpr std::uint32_t kKeyRead = 0x20019;
+    // A standard user reads HKEY_LOCAL_MACHINE but cannot open it for changes.
+    constexpr std::uint32_t HKLM = RegistryStore::kLocalMachine;
+    const std::string current = "Software\\Microsoft\\Windows\\CurrentVersion";
+    store.Put(HKLM, current, "CommonFilesDir", 1, {'C', ':', '\\', 'F', 0});
+    store.readOnlyRoots.insert(HKLM);
+    EXPECT_EQ(GetRegString(store, HKLM, current, "CommonFilesDir", "none"), "C:\\F");
+    EXPECT_EQ(store.accessMasks, (std::vector<std::uint32_t>{kKeyRead}));
+
+    store.accessMasks.clear();
+    OptionsRecord record;
+    SetRegValue(store, HKCU, kWindowKey, "ConsoleTop", std::int32_t{15}, 4);
+    SetRegBinary(store, HKCU, kOptionsKey, "Options", record);
+    EXPECT_EQ(GetRegDword(store, HKCU, kWindowKey, "ConsoleTop", 0), 15);
+    EXPECT_TRUE(GetRegBinary(store, HKCU, kOptionsKey, "Options", record));
+    EXPECT_EQ(store.accessMasks, (std::vector<std::uint32_t>{0x3F, 0x3F, kKeyRead, kKeyRead}));
 }
 
 TEST_F(RegistryTest, FailuresAreSilent) {

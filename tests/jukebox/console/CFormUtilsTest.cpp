@@ -59,17 +59,35 @@ TEST_F(CFormUtilsTest, DragEndsFlushWithEveryNearOrCrossedEdge) {
         window.dragTo = c.droppedAt;
         utils.Move();
         EXPECT_EQ(window.bounds, c.expected) << c.where;
-        // The subclassed window snaps the same way while the user drags.
-        EXPECT_EQ(utils.WhileMoving(c.droppedAt), c.expected) << c.where;
     }
+    // Subclassed, the window already snaps while Move drags it.
+    utils.SubClass();
+    for (const SnapCase& c : cases) {
+        window.dragTo = c.droppedAt;
+        utils.Move();
+        EXPECT_EQ(window.dropped, c.expected) << c.where;
+    }
+}
+
+TEST_F(CFormUtilsTest, DragByTheCaptionNeverSnaps) {
+    utils.SubClass();
+    const WindowRect nearTop{300, 10, 400, 300};
+    for (bool easyMove : {false, true}) {
+        FormMoveSettings.EasyMove = easyMove;
+        EXPECT_EQ(utils.WhileMoving(nearTop), nearTop) << "EasyMove " << easyMove;
+    }
+    window.dragTo = nearTop;
+    utils.Move();  // a drag through Move snaps, and afterwards a caption drag still does not
+    EXPECT_EQ(window.dropped, (WindowRect{300, 0, 400, 300}));
+    EXPECT_EQ(utils.WhileMoving(nearTop), nearTop);
 }
 
 TEST_F(CFormUtilsTest, MoveOnlyDragsWithEasyMoveAndSnapsOnlyWhenAsked) {
     window.dragTo = {300, 10, 400, 300};
     FormMoveSettings.SnapEnabled = false;
+    utils.SubClass();
     utils.Move();
     EXPECT_EQ(window.bounds, window.dragTo);
-    EXPECT_EQ(utils.WhileMoving(window.dragTo), window.dragTo);
 
     FormMoveSettings.EasyMove = false;
     utils.Move();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@ namespace brambletune::testing {
 // A registry in memory with the conventions of the ANSI registry functions:
 // case-insensitive key and value names, ERROR_MORE_DATA for short buffers, a key
 // with sub-keys cannot be deleted. Records the access masks asked for and the
-// handles still open, and can be told to fail every open or create.
+// handles still open, and can be told to fail every open or create. Access is
+// checked as for a standard user: a handle without set-value access cannot set
+// values, and keys under a read-only root open only for reading.
 class MemoryRegistryStore : public RegistryStore {
 public:
     struct Value {
@@ -23,6 +26,7 @@ public:
     // Normalised full key path ("80000001\software\...") -> value name (lower case) -> value.
     std::map<std::string, std::map<std::string, Value>> keys;
     std::vector<std::uint32_t> accessMasks;
+    std::set<std::uint32_t> readOnlyRoots;
     bool failOpen = false;
 
     static std::string Normalise(std::uint32_t root, const std::string& path) {
@@ -61,28 +65,28 @@ public:
                  Key& out) override {
         accessMasks.push_back(access);
         out = 0;
-        if (failOpen) return kAccessDenied;
+        if (failOpen || !Allowed(root, access)) return kAccessDenied;
         const std::string k = Normalise(root, path);
         if (!keys.count(k)) return kFileNotFound;
-        return Issue(k, out);
+        return Issue(k, access, out);
     }
     long CreateKey(std::uint32_t root, const std::string& path, std::uint32_t access,
                    Key& out) override {
         accessMasks.push_back(access);
         out = 0;
-        if (failOpen) return kAccessDenied;
+        if (failOpen || !Allowed(root, access)) return kAccessDenied;
         const std::string k = Normalise(root, path);
         // Create the intermediate keys too, as the registry does.
         for (std::size_t p = k.find('\\'); p != std::string::npos; p = k.find('\\', p + 1))
             keys[k.substr(0, p)];
         keys[k];
-        return Issue(k, out);
+        return Issue(k, access, out);
     }
     long QueryValue(Key key, const std::string& name, std::uint32_t& type, std::uint8_t* data,
                     std::uint32_t& size) override {
         const auto h = open_.find(key);
         if (h == open_.end()) return 6;  // ERROR_INVALID_HANDLE
-        const auto k = keys.find(h->second);
+        const auto k = keys.find(h->second.path);
         if (k == keys.end()) return kFileNotFound;
         const auto v = k->second.find(LowerText(name));
         if (v == k->second.end()) return kFileNotFound;
@@ -104,7 +108,8 @@ public:
                   std::uint32_t size) override {
         const auto h = open_.find(key);
         if (h == open_.end()) return 6;
-        keys[h->second][LowerText(name)] =
+        if ((h->second.access & kSetValue) == 0) return kAccessDenied;
+        keys[h->second.path][LowerText(name)] =
             Value{type, std::vector<std::uint8_t>(data, data + size)};
         return kSuccess;
     }
@@ -127,12 +132,21 @@ private:
         for (char& c : s) c = Lower(c);
         return s;
     }
-    long Issue(const std::string& k, Key& out) {
+    static constexpr std::uint32_t kSetValue = 0x2;  // KEY_SET_VALUE
+
+    bool Allowed(std::uint32_t root, std::uint32_t access) const {
+        return readOnlyRoots.count(root) == 0 || (access & ~kReadAccess) == 0;
+    }
+    long Issue(const std::string& k, std::uint32_t access, Key& out) {
         out = ++lastHandle_;
-        open_[out] = k;
+        open_[out] = {k, access};
         return kSuccess;
     }
-    std::map<Key, std::string> open_;
+    struct Handle {
+        std::string path;
+        std::uint32_t access = 0;
+    };
+    std::map<Key, Handle> open_;
     Key lastHandle_ = 0x1000;
 };
 

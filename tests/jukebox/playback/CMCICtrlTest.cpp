@@ -340,6 +340,20 @@ TEST_F(CMCICtrlTest, SharedDeviceNoticeGoesToFirstRegisteredInstance) {
     EXPECT_EQ(secondCount, 0);
 }
 
+TEST_F(CMCICtrlTest, NotifyHandlerMayTerminateTheLastInstance) {
+    OpenSong();
+    device.Notify = [&](std::uint32_t flags) {
+        notices.push_back(flags);
+        device.Terminate();
+    };
+    EXPECT_TRUE(mci.Post(1, 1));
+    EXPECT_EQ(notices, (std::vector<std::uint32_t>{1}));
+    EXPECT_EQ(device.deviceID(), -2);
+    EXPECT_EQ(module.Count(), 0u);
+    EXPECT_EQ(mci.windowsLive, 0);
+    EXPECT_FALSE(mci.Post(1, 1));
+}
+
 TEST_F(CMCICtrlTest, WindowLivesWhileAnyInstanceIsRegistered) {
     {
         CMCICtrl other{module};

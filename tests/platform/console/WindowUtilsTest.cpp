@@ -9,7 +9,9 @@
 #include "jukebox/console/CFormUtils.h"
 #include "jukebox/console/CRecentFiles.h"
 #include "jukebox/console/CTrayIcon.h"
+#include "jukebox/console/CWaitCursor.h"
 #include "jukebox/console/Win32FormWindow.h"
+#include "jukebox/console/Win32MousePointer.h"
 #include "jukebox/console/Win32RecentMenu.h"
 #include "jukebox/model/Win32TextCase.h"
 #include "jukebox/settings/MJukebox.h"
@@ -22,8 +24,26 @@ namespace {
 // Messages that reached the window's own procedure.
 std::vector<UINT> g_seen;
 
+// The system's move loop waits for the mouse; the window runs this drag in its
+// place: the user takes the window to g_dragTo, and g_dropped is where it went.
+RECT g_dragTo{};
+RECT g_dropped{};
+
+void ScriptedDrag(HWND window) {
+    SendMessageA(window, WM_ENTERSIZEMOVE, 0, 0);
+    g_dropped = g_dragTo;
+    SendMessageA(window, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&g_dropped));
+    SetWindowPos(window, nullptr, g_dropped.left, g_dropped.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(window, WM_EXITSIZEMOVE, 0, 0);
+}
+
 LRESULT CALLBACK OriginalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     g_seen.push_back(message);
+    if (message == WM_SYSCOMMAND && wParam == (SC_MOVE | HTCAPTION)) {
+        ScriptedDrag(window);
+        return 0;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -40,6 +60,7 @@ protected:
     static void SetUpTestSuite() {
         WNDCLASSA wc{};
         wc.lpfnWndProc = OriginalProc;
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = "WindowUtilsTest";
         RegisterClassA(&wc);
@@ -61,7 +82,7 @@ protected:
     Win32RegistryStore registry;
 };
 
-TEST_F(WindowUtilsTest, SubclassedWindowGetsTrackingLimitsAndSnapsWhileDragged) {
+TEST_F(WindowUtilsTest, SubclassedWindowGetsTrackingLimits) {
     Win32FormWindow form(window);
     CFormUtils utils(form, registry);
     utils.SubClass();
@@ -82,30 +103,84 @@ TEST_F(WindowUtilsTest, SubclassedWindowGetsTrackingLimitsAndSnapsWhileDragged) 
     MoveWindow(window, 50, 50, 2000, 20, TRUE);
     EXPECT_EQ(form.Bounds().width, 9000 / screen.twipsPerPixelX);
     EXPECT_EQ(form.Bounds().height, 1500 / screen.twipsPerPixelY);
-    MoveWindow(window, 50, 50, 400, 300, TRUE);
 
-    const ScreenArea work = screen.workArea;
-    SendMessageA(window, WM_ENTERSIZEMOVE, 0, 0);
-    RECT dragged{work.left + 5, work.top + 10, work.left + 405, work.top + 310};
-    SendMessageA(window, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&dragged));
-    EXPECT_EQ(dragged.left, work.left);
-    EXPECT_EQ(dragged.top, work.top);
-    EXPECT_EQ(dragged.right, work.left + 400);
-    WINDOWPOS pos{window, nullptr, work.right - 410, work.bottom - 295, 400, 300, SWP_NOZORDER};
-    SendMessageA(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
-    EXPECT_EQ(pos.x, work.right - 400);
-    EXPECT_EQ(pos.y, work.bottom - 300);
-    SendMessageA(window, WM_EXITSIZEMOVE, 0, 0);
+    utils.UnSubClass();
+    EXPECT_EQ(CurrentProc(window), &OriginalProc);
+    EXPECT_EQ(form.defWindowProc(), nullptr);
+}
+
+TEST_F(WindowUtilsTest, OnlyADragThroughMoveSnapsWhileDragged) {
+    Win32FormWindow form(window);
+    CFormUtils utils(form, registry);
+    utils.SubClass();
+    const ScreenArea work = form.Screen().workArea;
+    const RECT nearTopLeft{work.left + 5, work.top + 10, work.left + 405, work.top + 310};
+
+    // A drag by the caption goes where the user takes it, EasyMove on or off.
+    for (bool easyMove : {false, true}) {
+        FormMoveSettings.EasyMove = easyMove;
+        SendMessageA(window, WM_ENTERSIZEMOVE, 0, 0);
+        RECT dragged = nearTopLeft;
+        SendMessageA(window, WM_MOVING, WMSZ_TOP, reinterpret_cast<LPARAM>(&dragged));
+        EXPECT_EQ(dragged.left, nearTopLeft.left) << "EasyMove " << easyMove;
+        EXPECT_EQ(dragged.top, nearTopLeft.top) << "EasyMove " << easyMove;
+        WINDOWPOS pos{window, nullptr, work.right - 410, work.bottom - 295, 400, 300, SWP_NOZORDER};
+        SendMessageA(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
+        EXPECT_EQ(pos.x, work.right - 410) << "EasyMove " << easyMove;
+        SendMessageA(window, WM_EXITSIZEMOVE, 0, 0);
+    }
+
+    // Move starts the system's move loop, which snaps as the window goes.
+    MoveWindow(window, 200, 200, 400, 300, TRUE);
+    g_dragTo = nearTopLeft;
+    utils.Move();
+    EXPECT_EQ(g_dropped.left, work.left);
+    EXPECT_EQ(g_dropped.top, work.top);
+    EXPECT_EQ(g_dropped.right, work.left + 400);
+    EXPECT_EQ(form.Bounds().left, work.left);
+    EXPECT_EQ(form.Bounds().top, work.top);
     EXPECT_TRUE(Seen(WM_MOVING) && Seen(WM_WINDOWPOSCHANGING)) << "passed on after snapping";
 
     // A move the user does not drive is left where the program puts it.
     WINDOWPOS placed{window, nullptr, work.left + 3, work.top + 3, 400, 300, SWP_NOZORDER};
     SendMessageA(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&placed));
     EXPECT_EQ(placed.x, work.left + 3);
+}
 
-    utils.UnSubClass();
-    EXPECT_EQ(CurrentProc(window), &OriginalProc);
-    EXPECT_EQ(form.defWindowProc(), nullptr);
+TEST_F(WindowUtilsTest, WaitCursorAnswersSetCursorWithTheHourglassWhileItLives) {
+    const HCURSOR hourglass = LoadCursorA(nullptr, IDC_WAIT);
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    // What the system sends when the mouse moves over the window.
+    const auto mouseMoves = [&] {
+        SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+    Win32MousePointer pointer;
+    {
+        CWaitCursor outer(pointer);
+        {
+            CWaitCursor inner(pointer);
+            mouseMoves();
+            EXPECT_EQ(GetCursor(), hourglass);
+        }
+        mouseMoves();
+        EXPECT_EQ(GetCursor(), hourglass) << "one wait cursor still lives";
+        EXPECT_TRUE(Seen(WM_SETCURSOR)) << "the window still gets the message";
+    }
+    EXPECT_EQ(GetCursor(), arrow);
+    mouseMoves();
+    EXPECT_EQ(GetCursor(), arrow) << "the window's own cursor is back";
+}
+
+TEST_F(WindowUtilsTest, FlashHandlesPendingMessagesAndLeavesQuitToTheMessageLoop) {
+    Win32FormWindow form(window);
+    PostMessageA(window, WM_APP, 0, 0);
+    PostQuitMessage(7);
+    form.Flash();
+    EXPECT_TRUE(Seen(WM_APP));
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "WM_QUIT was lost";
+    EXPECT_EQ(msg.wParam, 7u);
 }
 
 TEST_F(WindowUtilsTest, RecentAlbumsBecomeMenuItemsInPlaceOfNone) {

@@ -190,5 +190,25 @@ TEST_F(Win32RegistryTest, StringAndDwordValues) {
     RegCloseKey(root);
 }
 
+TEST_F(Win32RegistryTest, ReadAccessReadsButCannotChange) {
+    const std::string window = std::string(kSettingsRoot) + "Window";
+    SetRegValue(store, HKCU, window, "ConsoleTop", std::int32_t{15}, 4);
+    RegistryStore::Key key = 0;
+    ASSERT_EQ(store.OpenKey(HKCU, window, RegistryStore::kReadAccess, key), ERROR_SUCCESS);
+    std::uint8_t data[4] = {};
+    std::uint32_t type = 0;
+    std::uint32_t size = sizeof data;
+    EXPECT_EQ(store.QueryValue(key, "ConsoleTop", type, data, size), ERROR_SUCCESS);
+    EXPECT_EQ(data[0], 15);
+    EXPECT_EQ(store.SetValue(key, "ConsoleTop", REG_DWORD, data, 4), ERROR_ACCESS_DENIED);
+    store.CloseKey(key);
+    DeleteRegKey(store, HKCU, window);
+
+    // The help folder's base is read from HKEY_LOCAL_MACHINE.
+    EXPECT_NE(GetRegString(store, RegistryStore::kLocalMachine,
+                           "Software\\Microsoft\\Windows\\CurrentVersion", "CommonFilesDir", ""),
+              "");
+}
+
 }  // namespace
 }  // namespace brambletune

@@ -101,6 +101,24 @@ TEST_F(MciPlaybackTest, HiddenWindowIsMessageOnlyAndPassesOtherMessagesOn) {
     EXPECT_TRUE(IsWindow(NotifyWindow()));
 }
 
+TEST_F(MciPlaybackTest, NoticeThatClosesTheLastDeviceKeepsTheWindowUntilItReturns) {
+    const HWND hwnd = NotifyWindow();
+    bool windowDuringNotice = false;
+    device.Notify = [&](std::uint32_t flags) {
+        notices.push_back(flags);
+        device.Terminate();
+        windowDuringNotice = IsWindow(hwnd) != FALSE;
+    };
+    ASSERT_EQ(device.OpenFile(Write("last.wav", ToneWav(300))), 0u);
+    ASSERT_EQ(device.Play(0), 0u);
+    ASSERT_TRUE(PumpUntil([&] { return !notices.empty(); })) << "no MM_MCINOTIFY arrived";
+    EXPECT_EQ(notices, (std::vector<std::uint32_t>{mci::kNotifySuccessful}));
+    EXPECT_TRUE(windowDuringNotice) << "destroyed during its own notice";
+    EXPECT_FALSE(IsWindow(hwnd)) << "left behind after the notice";
+    EXPECT_EQ(module.NotifyWindow(), 0u);
+    EXPECT_EQ(device.deviceID(), CMCICtrl::kNoDevice);
+}
+
 TEST_F(MciPlaybackTest, PausesResumesAndStops) {
     ASSERT_EQ(device.OpenFile(Write("long.wav", ToneWav(30000))), 0u);
     ASSERT_EQ(device.Play(1000), 0u);

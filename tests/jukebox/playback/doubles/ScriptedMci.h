@@ -51,7 +51,8 @@ public:
     // Delivers a notice as the notify window would; false when there is no window.
     bool Post(std::uint32_t flags, std::uint32_t deviceID) {
         if (!handler_) return false;
-        handler_(flags, deviceID);
+        const MciNoticeHandler handler = handler_;  // it may release the window
+        handler(flags, deviceID);
         return true;
     }
     std::vector<std::string> Commands() const {
