@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "jukebox/console/LongPath.h"
 #include "jukebox/model/CSong.h"
 
 namespace brambletune {
@@ -72,8 +73,6 @@ public:
     virtual std::uint32_t Attributes(const std::string& path) const = 0;
 };
 
-// The text up to and including the last backslash; "" without one.
-std::string ParentPath(const std::string& path);
 // Opens file or address maximised; when the shell cannot, offers Open With.
 void OpenOrChoose(DesktopShell& shell, const std::string& target);
 

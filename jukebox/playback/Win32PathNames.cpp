@@ -14,4 +14,12 @@ std::string Win32PathNames::ShortPath(const std::string& path) const {
     return buffer;
 }
 
+std::string Win32PathNames::LongName(const std::string& path) const {
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return "";
+    FindClose(search);
+    return found.cFileName;
+}
+
 }  // namespace brambletune

@@ -4,10 +4,11 @@
 
 namespace brambletune {
 
-// PathNames over GetShortPathNameA.
+// PathNames over GetShortPathNameA and FindFirstFileA.
 class Win32PathNames : public PathNames {
 public:
     std::string ShortPath(const std::string& path) const override;
+    std::string LongName(const std::string& path) const override;
 };
 
 }  // namespace brambletune

@@ -133,13 +133,19 @@ private:
     MciNoticeHandler handler_;
 };
 
-// Short forms by table; paths not in it have none.
+// Short forms and long names by table; paths not in them have none.
 class TablePathNames : public PathNames {
 public:
     std::map<std::string, std::string> shortForms;
-    std::string ShortPath(const std::string& path) const override {
-        const auto found = shortForms.find(path);
-        return found == shortForms.end() ? "" : found->second;
+    std::map<std::string, std::string> longNames;
+    std::string ShortPath(const std::string& path) const override { return Find(shortForms, path); }
+    std::string LongName(const std::string& path) const override { return Find(longNames, path); }
+
+private:
+    static std::string Find(const std::map<std::string, std::string>& table,
+                            const std::string& path) {
+        const auto found = table.find(path);
+        return found == table.end() ? "" : found->second;
     }
 };
 
