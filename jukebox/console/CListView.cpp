@@ -16,6 +16,8 @@ constexpr int kHeaderShowImage = 0x0800;
 constexpr int kInitialWidth = 100;
 constexpr UINT kUnchecked = INDEXTOSTATEIMAGEMASK(1);
 constexpr UINT kChecked = INDEXTOSTATEIMAGEMASK(2);
+constexpr UINT_PTR kCountTimer = 0x4C56;
+constexpr const char* kViewProperty = "Brambletune.CListView";
 
 const char* const kColumnNames[kPlaylistColumns] = {"Title", "Artist", "Album", "Length", "Path"};
 
@@ -41,12 +43,15 @@ CListView::CListView(SortKey sortKey, RegistryStore& registry)
 
 CListView::~CListView() {
     if (list_ == nullptr || !IsWindow(list_)) return;
+    KillTimer(list_, kCountTimer);
+    RemovePropA(list_, kViewProperty);
     SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
     SendMessageA(ListView_GetHeader(list_), HDM_SETIMAGELIST, 0, 0);
 }
 
 void CListView::Init(HWND listView, std::int32_t nCols, std::int32_t sortImgStart) {
     list_ = listView;
+    SetPropA(list_, kViewProperty, this);
     nCols_ = std::clamp(nCols, 1, kPlaylistColumns);
     images_ = std::make_unique<ListImages>(sortImgStart);
     // The image list is this object's; the control must not destroy it.
@@ -58,6 +63,7 @@ void CListView::Init(HWND listView, std::int32_t nCols, std::int32_t sortImgStar
     SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
     AddColumns();
     RowsChanged();
+    SyncCount();
 }
 
 void CListView::AddColumns() {
@@ -81,9 +87,6 @@ bool CListView::OnNotify(NMHDR* header, LRESULT& result) {
     case LVN_ITEMCHANGED: OnItemChanged(*reinterpret_cast<const NMLISTVIEW*>(header)); return true;
     case LVN_ODSTATECHANGED:
         OnStateRangeChanged(*reinterpret_cast<const NMLVODSTATECHANGE*>(header));
-        return true;
-    case LVN_ODFINDITEMA:
-        result = OnFindItem(*reinterpret_cast<const NMLVFINDITEMA*>(header));
         return true;
     case LVN_COLUMNCLICK:
         ColumnClick(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem + 1);
@@ -129,29 +132,23 @@ void CListView::OnStateRangeChanged(const NMLVODSTATECHANGE& change) {
     MarkSelected(change.iFrom + 1, change.iTo + 1, (change.uNewState & LVIS_SELECTED) != 0);
 }
 
-// Type-ahead: the next row, from the control's start and round the end, whose
-// title begins with (or is) the text typed.
-LRESULT CListView::OnFindItem(const NMLVFINDITEMA& find) const {
-    const LVFINDINFOA& info = find.lvfi;
-    const std::int32_t count = Count();
-    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || info.psz == nullptr || count == 0)
-        return -1;
-    const int wanted = lstrlenA(info.psz);
-    const std::int32_t start = std::max(find.iStart, 0) % count;
-    for (std::int32_t step = 0; step < count; ++step) {
-        const std::int32_t index = (start + step) % count;
-        const std::string title = Cell(index + 1, kTitleColumn);
-        int length = static_cast<int>(title.size());
-        if (info.flags & LVFI_PARTIAL) length = std::min(length, wanted);
-        if (CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, title.c_str(), length, info.psz,
-                           wanted) == CSTR_EQUAL)
-            return index;
-    }
-    return -1;
+void CListView::RowsChanged() {
+    if (list_ == nullptr || countPending_) return;
+    countPending_ = true;
+    SetTimer(list_, kCountTimer, USER_TIMER_MINIMUM, &CListView::OnCountTimer);
 }
 
-void CListView::RowsChanged() {
-    if (list_ == nullptr) return;
+void CALLBACK CListView::OnCountTimer(HWND list, UINT, UINT_PTR, DWORD) {
+    auto* view = static_cast<CListView*>(GetPropA(list, kViewProperty));
+    if (view != nullptr) view->SyncCount();
+}
+
+// Rows missing from a stale count are simply not painted yet; anything that
+// addresses the control's items by index syncs first.
+void CListView::SyncCount() {
+    if (!countPending_) return;
+    countPending_ = false;
+    KillTimer(list_, kCountTimer);
     if (ListView_GetItemCount(list_) != Count())
         SendMessageA(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(Count()), LVSICF_NOSCROLL);
     InvalidateRect(list_, nullptr, FALSE);
@@ -159,12 +156,14 @@ void CListView::RowsChanged() {
 
 void CListView::ShowRow(std::int32_t position) {
     if (list_ == nullptr) return;
+    SyncCount();
     SetControlState(position - 1, LVIS_FOCUSED, LVIS_FOCUSED);
     SendMessageA(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(position - 1), FALSE);
 }
 
 void CListView::SelectionChanged(std::int32_t position) {
     if (list_ == nullptr) return;
+    SyncCount();
     const Flag pushing(pushing_);
     if (position > 0) {
         SetControlState(position - 1, IsSelected(position) ? LVIS_SELECTED : 0, LVIS_SELECTED);

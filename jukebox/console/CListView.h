@@ -23,7 +23,7 @@ namespace brambletune {
 class CListView : public PlaylistRows {
 public:
     CListView(SortKey sortKey, RegistryStore& registry);
-    // Takes the image list back from the control before destroying it.
+    // Takes the image list and the timer back from the control.
     ~CListView() override;
     CListView(const CListView&) = delete;
     CListView& operator=(const CListView&) = delete;
@@ -40,7 +40,7 @@ public:
     std::size_t IconLookups() const { return images_ ? images_->ShellCalls() : 0; }
 
     // The console forwards WM_NOTIFY from the list here. Answers the control's
-    // requests for texts, icons, check marks and type-ahead matches, follows
+    // requests for texts, icons and check marks, follows
     // its selection and sorts on header clicks; false for everything else
     // (keys, double and right clicks are the console's).
     bool OnNotify(NMHDR* header, LRESULT& result);
@@ -60,11 +60,12 @@ protected:
     void SelectionChanged(std::int32_t position) override;
 
 private:
+    static void CALLBACK OnCountTimer(HWND list, UINT message, UINT_PTR id, DWORD time);
+    void SyncCount();
     void AddColumns();
     void OnGetDispInfo(NMLVDISPINFOA& request);
     void OnItemChanged(const NMLISTVIEW& change);
     void OnStateRangeChanged(const NMLVODSTATECHANGE& change);
-    LRESULT OnFindItem(const NMLVFINDITEMA& find) const;
     void ShowSortImage(std::int32_t column, std::int32_t image);
     void SetControlState(std::int32_t index, UINT state, UINT mask);
 
@@ -74,6 +75,10 @@ private:
     std::unique_ptr<ListImages> images_;
     std::int32_t shownSortColumn_ = 0;
     bool checkboxes_ = false;
+    // The control learns the row count and repaints from a timer, once per
+    // burst of changes: each count change repaints its scroll bars, which for
+    // 100,000 rows added one by one would cost minutes.
+    bool countPending_ = false;
     // Set while the rows' selection is written to the control, whose change
     // notices then only echo it.
     bool pushing_ = false;
