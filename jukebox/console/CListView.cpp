@@ -88,6 +88,7 @@ bool CListView::OnNotify(NMHDR* header, LRESULT& result) {
     case LVN_ODSTATECHANGED:
         OnStateRangeChanged(*reinterpret_cast<const NMLVODSTATECHANGE*>(header));
         return true;
+    case NM_CLICK: return checkboxes_ && OnClick(*reinterpret_cast<const NMITEMACTIVATE*>(header));
     case LVN_COLUMNCLICK:
         ColumnClick(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem + 1);
         return true;
@@ -121,10 +122,20 @@ void CListView::OnItemChanged(const NMLISTVIEW& change) {
     }
     const std::int32_t position = change.iItem + 1;
     if (position > Count()) return;
-    const UINT differs = change.uNewState ^ change.uOldState;
-    if (differs & LVIS_SELECTED) MarkSelected(position, position, selected);
-    if (checkboxes_ && (differs & LVIS_STATEIMAGEMASK) && (change.uNewState & LVIS_STATEIMAGEMASK))
-        Checked(position, (change.uNewState & LVIS_STATEIMAGEMASK) == kChecked);
+    if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)
+        MarkSelected(position, position, selected);
+}
+
+// An owner-data control leaves its check boxes to the owner: a click on a
+// row's box turns its check mark over.
+bool CListView::OnClick(const NMITEMACTIVATE& click) {
+    LVHITTESTINFO hit{};
+    hit.pt = click.ptAction;
+    SendMessageA(list_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    const std::int32_t position = hit.iItem + 1;
+    if (!(hit.flags & LVHT_ONITEMSTATEICON) || position < 1 || position > Count()) return false;
+    Checked(position, !Checked(position));
+    return true;
 }
 
 void CListView::OnStateRangeChanged(const NMLVODSTATECHANGE& change) {

@@ -40,9 +40,10 @@ public:
     std::size_t IconLookups() const { return images_ ? images_->ShellCalls() : 0; }
 
     // The console forwards WM_NOTIFY from the list here. Answers the control's
-    // requests for texts, icons and check marks, follows
-    // its selection and sorts on header clicks; false for everything else
-    // (keys, double and right clicks are the console's).
+    // requests for texts, icons and check marks, follows its selection,
+    // turns check marks over on clicks on their boxes and sorts on header
+    // clicks; false for everything else (keys, double and right clicks are
+    // the console's).
     bool OnNotify(NMHDR* header, LRESULT& result);
 
     void EnableCheckboxes();
@@ -65,6 +66,7 @@ private:
     void AddColumns();
     void OnGetDispInfo(NMLVDISPINFOA& request);
     void OnItemChanged(const NMLISTVIEW& change);
+    bool OnClick(const NMITEMACTIVATE& click);
     void OnStateRangeChanged(const NMLVODSTATECHANGE& change);
     void ShowSortImage(std::int32_t column, std::int32_t image);
     void SetControlState(std::int32_t index, UINT state, UINT mask);

@@ -276,6 +276,26 @@ TEST_F(CListViewTest, SelectionStaysInStepBothWays) {
     EXPECT_EQ(NextSelected(-1), 1);
 }
 
+TEST_F(CListViewTest, ClickAndShiftClickSelectARangeOfRows) {
+    AddTitles({"a", "b", "c", "d", "e", "f"});
+    auto clickRow = [&](int index, WPARAM keys) {
+        RECT box{};
+        box.left = LVIR_LABEL;
+        SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&box));
+        const LPARAM at = MAKELPARAM(box.left + 4, (box.top + box.bottom) / 2);
+        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+        SendMessageA(list, WM_LBUTTONUP, keys, at);
+        Pump();
+    };
+    clickRow(1, 0);
+    EXPECT_EQ(view->SelectedItem(), 2);
+    clickRow(4, MK_SHIFT);
+    for (int p = 1; p <= 6; ++p) EXPECT_EQ(view->IsSelected(p), p >= 2 && p <= 5) << p;
+    clickRow(5, 0);
+    for (int p = 1; p <= 6; ++p) EXPECT_EQ(view->IsSelected(p), p == 6) << p;
+}
+
 TEST_F(CListViewTest, CheckMarksShowAsStateImagesOneAndTwo) {
     AddTitles({"a", "b", "c"});
     view->EnableCheckboxes();
@@ -285,6 +305,21 @@ TEST_F(CListViewTest, CheckMarksShowAsStateImagesOneAndTwo) {
     EXPECT_EQ(ListView_GetItemState(list, 0, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(1));
     view->CheckAll(true);
     EXPECT_EQ(ListView_GetItemState(list, 0, LVIS_STATEIMAGEMASK), INDEXTOSTATEIMAGEMASK(2));
+
+    // A click on a row's box reaches the row.
+    RECT box{};
+    box.left = LVIR_ICON;
+    SendMessageA(list, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&box));
+    LVHITTESTINFO hit{};
+    hit.pt = {box.left - 8, (box.top + box.bottom) / 2};
+    SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    ASSERT_EQ(hit.iItem, 2);
+    ASSERT_TRUE(hit.flags & LVHT_ONITEMSTATEICON) << hit.flags;
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+    Pump();
+    EXPECT_FALSE(view->Checked(3));
+    EXPECT_TRUE(view->Checked(2));
     view->DisableCheckboxes();
     EXPECT_FALSE(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES);
 }
