@@ -1,12 +1,14 @@
 # Start-up and window utilities of the jukebox console: long paths, single
 # instance, desktop shell, recent albums, tray icon, window placement and
-# moving, wait cursor, folder search. The rules are portable; the Win32 side
-# replaces window procedures and talks to the shell, menus, cursor, file system
-# and message queue.
+# moving, wait cursor, folder search, the playlist and tree views. The rules are
+# portable; the Win32 side replaces window procedures and talks to the shell,
+# menus, cursor, common controls, file system and message queue.
 add_library(jukebox_console_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CFormUtils.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CRecentFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CWaitCursor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IconCacheKey.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ListLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LongPath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MFindFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlaylistRows.cpp
@@ -16,7 +18,10 @@ target_link_libraries(jukebox_console_core PUBLIC jukebox_playback_core)
 
 if(WIN32)
   add_library(jukebox_console_win32 STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/CListView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CTrayIcon.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CTreeView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ListImages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MSingleInstance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32BrowseForFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32DesktopShell.cpp
@@ -25,9 +30,10 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/Win32MessagePump.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32MousePointer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32RecentMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Win32SortKey.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32WindowHook.cpp
   )
-  target_link_libraries(jukebox_console_win32 PUBLIC jukebox_console_core jukebox_win32 user32 gdi32 shell32 ole32)
+  target_link_libraries(jukebox_console_win32 PUBLIC jukebox_console_core jukebox_win32 user32 gdi32 shell32 ole32 comctl32)
   # The one source of the build's version: the version resource reads the four
   # fields, the single-instance names end in the revision.
   target_compile_definitions(jukebox_console_win32 PUBLIC

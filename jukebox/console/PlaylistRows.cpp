@@ -80,12 +80,14 @@ void PlaylistRows::RemoveRows(const std::vector<std::int32_t>& positions) {
                  order_.end());
     Renumber(first);
     RowsChanged();
+    SelectionChanged(0);
 }
 
 void PlaylistRows::Clear() {
     order_.clear();
     byKey_.clear();
     RowsChanged();
+    SelectionChanged(0);
 }
 
 std::int32_t PlaylistRows::SelectedItem() const {
@@ -103,22 +105,47 @@ void PlaylistRows::SetSelectedItem(std::int32_t position) {
     for (auto& row : order_) row->selected = false;
     chosen.selected = true;
     RowsChanged();
+    SelectionChanged(0);
     ShowRow(position);
 }
 
 void PlaylistRows::SetSelected(std::int32_t position, bool selected) {
     At(position).selected = selected;
     RowsChanged();
+    SelectionChanged(position);
 }
 
 void PlaylistRows::SelectAll(bool selected) {
     for (auto& row : order_) row->selected = selected;
+    RowsChanged();
+    SelectionChanged(0);
+}
+
+void PlaylistRows::MarkSelected(std::int32_t first, std::int32_t last, bool selected) {
+    first = std::max(first, 1);
+    last = std::min(last, Count());
+    for (std::int32_t position = first; position <= last; ++position)
+        order_[static_cast<std::size_t>(position - 1)]->selected = selected;
+}
+
+bool PlaylistRows::Checked(std::int32_t position) const {
+    return At(position).checked;
+}
+
+void PlaylistRows::Checked(std::int32_t position, bool checked) {
+    At(position).checked = checked;
+    RowsChanged();
+}
+
+void PlaylistRows::CheckAll(bool checked) {
+    for (auto& row : order_) row->checked = checked;
     RowsChanged();
 }
 
 void PlaylistRows::SetSort(std::int32_t column, std::int32_t order) {
     sortIdx_ = (column >= 1 && column <= kPlaylistColumns) ? column : 0;
     sortOrd_ = order == 1 ? 1 : 0;
+    SortChanged();
     Sort();
 }
 
@@ -141,6 +168,7 @@ void PlaylistRows::Sort() {
     for (std::size_t i = 0; i < keyed.size(); ++i) order_[i] = std::move(keyed[i].second);
     Renumber(0);
     RowsChanged();
+    SelectionChanged(0);
 }
 
 }  // namespace brambletune

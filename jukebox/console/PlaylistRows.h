@@ -42,6 +42,11 @@ public:
     void SetSelected(std::int32_t position, bool selected);
     void SelectAll(bool selected);
 
+    // The row's check mark, kept with the row through sorts and removals.
+    bool Checked(std::int32_t position) const;
+    void Checked(std::int32_t position, bool checked);
+    void CheckAll(bool checked);
+
     std::int32_t SortIdx() const override { return sortIdx_; }
     std::int32_t SortOrd() const override { return sortOrd_; }
     void SetSort(std::int32_t column, std::int32_t order) override;
@@ -54,12 +59,22 @@ protected:
     // window showing them can refresh.
     virtual void RowsChanged() {}
     virtual void ShowRow(std::int32_t /*position*/) {}
+    // Called when the sort column or order was set, before the rows are sorted.
+    virtual void SortChanged() {}
+    // Called after selection flags changed: position names the one row that
+    // changed, 0 means any row's flag may differ (several changed, or rows moved).
+    virtual void SelectionChanged(std::int32_t /*position*/) {}
+
+    // Sets the selection flags of rows first ... last without calling the hooks,
+    // for a window reporting the selection its user made.
+    void MarkSelected(std::int32_t first, std::int32_t last, bool selected);
 
 private:
     struct Row {
         std::int32_t key = 0;
         std::int32_t position = 0;  // 1-based
         bool selected = false;
+        bool checked = false;
         RowTexts texts;
     };
 
