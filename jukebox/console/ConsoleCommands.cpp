@@ -31,11 +31,6 @@ constexpr const char* kCommunityPage = "";
 
 }  // namespace
 
-std::string ParentPath(const std::string& path) {
-    const std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
-}
-
 void OpenOrChoose(DesktopShell& shell, const std::string& target) {
     if (target.empty()) return;
     if (!shell.ShellOpen(target, 3, "")) shell.ShowOpenWith(target);

@@ -1,0 +1,169 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "jukebox/console/CTrayIcon.h"
+#include "jukebox/console/ConsoleCommands.h"
+#include "jukebox/console/ConsoleLayout.h"
+#include "jukebox/console/ConsolePlatform.h"
+#include "jukebox/playback/ConsoleView.h"
+
+namespace brambletune {
+
+class CFormUtils;
+class CJukeBox;
+class CListView;
+class CRecentFiles;
+class MFindFile;
+class MMCICtrl;
+class Win32FormWindow;
+class Win32RecentMenu;
+class Win32WindowHook;
+
+// The console: the player panel above the playlist. It turns window messages
+// into calls of the engine and of the console commands, and shows what the
+// engine writes back. Owns every object of the program's main window.
+class frmConsole : public ConsoleView, public ConsoleWindowUi {
+public:
+    explicit frmConsole(HINSTANCE instance);
+    ~frmConsole() override;
+    frmConsole(const frmConsole&) = delete;
+    frmConsole& operator=(const frmConsole&) = delete;
+
+    // Creates the window and runs its load; false when the window could not be made.
+    bool Load();
+    HWND handle() const { return hwnd_; }
+    // Keys the console sees before its controls, then its shortcuts; true when
+    // the message was used up.
+    bool PreTranslate(MSG& msg);
+    // Brings the console in front, then plays path or, without one, the most recent album.
+    void Starter(const std::string& path, bool firstInstance);
+    // Run as the last step of the unload: gives back the hand-over hook.
+    void SetUnhookInstanceMessages(std::function<void()> unhook) {
+        unhookInstance_ = std::move(unhook);
+    }
+
+    CFormUtils& formUtils() { return *formUtils_; }
+    void CheckColors();
+    void CheckFonts();
+    void TrayIcon_Click(int message);
+
+    // ConsoleView
+    void SetLabel(Label label, const std::string& text) override;
+    std::int32_t SliderMax() const override { return kSliderScale; }
+    std::int32_t SliderValue() const override;
+    void SetSliderValue(std::int32_t value) override;
+    void SetCaption(const std::string& text) override;
+    void SetTrayTip(const std::string& text) override;
+    void EnablePlaylistCommands(bool enable) override;
+    void RunPlayModeCommand(std::int32_t playMode) override;
+    void SetRepeatAllBox(bool on) override;
+    void RunTimeModeCommand(std::int32_t timeMode) override;
+    void ApplyWindowSettings() override;
+    void ApplyDisplayState(std::int32_t state) override;
+    bool CloseAlbum() override;
+    void AddRecentAlbum(const std::string& path) override;
+    std::string MostRecentAlbum() const override;
+    std::string ResourceString(std::int32_t id) const override;
+
+    // ConsoleWindowUi
+    std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+    void CheckMenuItem(ConsoleMenu menu, std::int32_t index, bool checked) override;
+    void SelectModeOption(std::int32_t index) override;
+    bool RepeatAllTicked() const override;
+    void TickRepeatAll(bool on) override;
+    void ShowRepeatAllLabel(bool on) override;
+    void SetLabelText(std::int32_t label, const std::string& text) override;
+    void Unload() override;
+    void ShowAddFolder() override;
+    void ShowOptions() override {}
+    void ShowSongInfo(std::int32_t) override {}
+    void ShowBatchEdit() override {}
+    void ShowFind(const CSong&) override {}
+    void ShowLyricsOf(const CSong&) override {}
+    void ShowTips() override {}
+    void ShowAbout() override {}
+    void ShowVolume() override {}
+
+private:
+    static constexpr std::int32_t kSliderScale = 10000;
+    static constexpr UINT_PTR kTimerId = 1;
+    static constexpr int kLabels = 12;
+
+    struct LabelBox {
+        std::string text;
+        RECT twips;  // left, top, right, bottom
+        bool displayFont = false;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCreate();
+    void Form_Load();
+    void Form_Unload();
+    void Form_Resize(WPARAM sizeType);
+    void OnCommand(UINT id);
+    LRESULT OnNotify(NMHDR& header);
+    void OnPaint();
+    void OnMouseDown(POINT at, bool doubleClick);
+    void OnDrop(HDROP drop);
+    void OnSliderMouse(UINT message);
+    void CreateControls();
+    void CreateTooltips();
+    void AddTooltip(HWND control, const char* text);
+    void AddTooltip(const RECT& twips, const char* text);
+    void PlaceControls();
+    void PlaceLabels();
+    int LabelAt(POINT at) const;
+    RECT ToPixels(const RECT& twips) const;
+    int Px(int twips) const;
+    int Twips(int pixels) const;
+    HMENU SubMenu(ConsoleMenu menu) const;
+    void MarkRadioItems();
+    void PopupMenu(int which);
+
+    HINSTANCE instance_;
+    HWND hwnd_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND slider_ = nullptr;
+    HWND songs_ = nullptr;
+    HWND icon_ = nullptr;
+    std::array<HWND, 6> cmdCtrls_{};
+    std::array<HWND, 8> optMode_{};
+    HWND chkRepeatAll_ = nullptr;
+    HMENU menu_ = nullptr;
+    HMENU popups_ = nullptr;
+    HACCEL keys_ = nullptr;
+    HFONT displayFont_ = nullptr;
+    HFONT listFont_ = nullptr;
+    HBRUSH background_ = nullptr;
+    HCURSOR hand_ = nullptr;
+    std::array<LabelBox, kLabels> lbl_;
+    bool repeatAllShown_ = false;
+    int dpiX_ = 96, dpiY_ = 96;
+    std::int32_t frameHeight_ = 0;  // window height less inner height, in twips
+    RECT normal_{};                 // bounds in the normal state, twips
+    bool unloading_ = false;
+
+    ConsolePlatform platform_;
+    ConsoleLayout layout_;
+    std::unique_ptr<Win32FormWindow> formWindow_;
+    std::unique_ptr<CFormUtils> formUtils_;
+    std::unique_ptr<MMCICtrl> mciModule_;
+    std::unique_ptr<CListView> list_;
+    std::unique_ptr<CJukeBox> box_;
+    std::unique_ptr<MFindFile> finder_;
+    std::unique_ptr<Win32RecentMenu> recentMenu_;
+    std::unique_ptr<CRecentFiles> recentFiles_;
+    std::unique_ptr<ConsoleCommands> commands_;
+    std::unique_ptr<Win32WindowHook> sliderHook_;
+    std::function<void()> unhookInstance_;
+    CTrayIcon trayIcon_;
+};
+
+}  // namespace brambletune
