@@ -19,13 +19,14 @@ struct DemoTone {
 // the time display can be seen and heard without any media of others.
 const std::vector<DemoTone>& DemoTones();
 
-inline constexpr const char* kDemoAlbumName = "Demo Album.alb";
+// Without a space, so that its path goes on a command line without quotes.
+inline constexpr const char* kDemoAlbumName = "Demo.alb";
 
 // A 16-bit mono PCM WAV file of a sine tone, faded in and out so it starts and
 // ends without a click.
 std::string ToneWav(double frequency, std::int32_t milliseconds);
 
-// Writes one WAV file per demo tone and the album "Demo Album.alb" listing
+// Writes one WAV file per demo tone and the album kDemoAlbumName listing
 // them, all into folder (ending in a backslash). The album stores the paths as
 // folder + file name, so folder should be absolute. Returns the album's path,
 // or "" when a file could not be written.

@@ -62,7 +62,7 @@ TEST(DemoAlbumTest, ToneIsAPlayablePcmWaveOfItsPitchAndLength) {
 TEST(DemoAlbumTest, AlbumReadsBackWithOneShortToneOfItsOwnPitchPerSong) {
     MemoryFileSystem files;
     const std::string album = MakeDemoAlbum(files, kFolder);
-    ASSERT_EQ(album, kFolder + "Demo Album.alb");
+    ASSERT_EQ(album, kFolder + kDemoAlbumName);
 
     CSongList list;
     AlbumPosition position;
@@ -93,7 +93,7 @@ TEST(DemoAlbumTest, FolderThatCannotBeWrittenGivesNoAlbum) {
     MemoryFileSystem files;
     files.unwritable.insert(kFolder + "01 Concert A.wav");
     EXPECT_EQ(MakeDemoAlbum(files, kFolder), "");
-    EXPECT_FALSE(files.FileExists(kFolder + "Demo Album.alb"));
+    EXPECT_FALSE(files.FileExists(kFolder + kDemoAlbumName));
 }
 
 }  // namespace
