@@ -9,7 +9,14 @@ PlaylistRows::PlaylistRows(SortKey sortKey) : sortKey_(std::move(sortKey)) {}
 
 PlaylistRows::~PlaylistRows() = default;
 
+// Rows added to a sorted list take their place at the first look by position,
+// so adding many rows sorts once, as a sorted list view shows them.
+void PlaylistRows::Settle() const {
+    if (unsorted_) const_cast<PlaylistRows*>(this)->Sort();
+}
+
 PlaylistRows::Row& PlaylistRows::At(std::int32_t position) const {
+    Settle();
     if (position < 1 || position > Count()) throw std::out_of_range("no playlist row at position");
     return *order_[static_cast<std::size_t>(position - 1)];
 }
@@ -26,6 +33,7 @@ void PlaylistRows::AddItem(const std::string& key, const RowTexts& items) {
     row->texts = items;
     byKey_[row->key] = row.get();
     order_.push_back(std::move(row));
+    unsorted_ = sortIdx_ != 0;
     RowsChanged();
 }
 
@@ -46,6 +54,7 @@ void PlaylistRows::SetCell(std::int32_t position, std::int32_t column, const std
 }
 
 std::int32_t PlaylistRows::IndexOfKey(const std::string& key) const {
+    Settle();
     const auto found = byKey_.find(StrToKey(key));
     return found == byKey_.end() ? 0 : found->second->position;
 }
@@ -91,6 +100,7 @@ void PlaylistRows::Clear() {
 }
 
 std::int32_t PlaylistRows::SelectedItem() const {
+    Settle();
     for (const auto& row : order_)
         if (row->selected) return row->position;
     return 0;
@@ -122,6 +132,7 @@ void PlaylistRows::SelectAll(bool selected) {
 }
 
 void PlaylistRows::MarkSelected(std::int32_t first, std::int32_t last, bool selected) {
+    Settle();
     first = std::max(first, 1);
     last = std::min(last, Count());
     for (std::int32_t position = first; position <= last; ++position)
@@ -156,6 +167,7 @@ void PlaylistRows::ColumnClick(std::int32_t column) {
 // Each text's key is made once, so a sort of n rows asks the collation n
 // times instead of once per comparison.
 void PlaylistRows::Sort() {
+    unsorted_ = false;
     if (sortIdx_ == 0) return;
     const auto column = static_cast<std::size_t>(sortIdx_ - 1);
     std::vector<std::pair<std::string, std::unique_ptr<Row>>> keyed;

@@ -78,6 +78,7 @@ private:
         RowTexts texts;
     };
 
+    void Settle() const;
     Row& At(std::int32_t position) const;
     void Renumber(std::size_t from);
     void Sort();
@@ -87,6 +88,7 @@ private:
     std::unordered_map<std::int32_t, Row*> byKey_;
     std::int32_t sortIdx_ = 0;
     std::int32_t sortOrd_ = 0;
+    bool unsorted_ = false;  // rows were appended since the last sort
 };
 
 }  // namespace brambletune

@@ -45,6 +45,14 @@ TEST_F(PlaylistRowsTest, ASecondClickOnAColumnSortsDescendingAnotherColumnAscend
     EXPECT_EQ(rows.KeyOfIndex(1), 0);
 }
 
+TEST_F(PlaylistRowsTest, RowsAddedToASortedListTakeTheirPlace) {
+    rows.SetSort(kTitleColumn, 0);
+    rows.AddItem("3a", {"B", "", "", "", "p3"});
+    rows.AddItem("4a", {"0", "", "", "", "p4"});
+    EXPECT_EQ(Order(), "0abBC");
+    EXPECT_EQ(rows.IndexOfKey("4a"), 1);
+}
+
 TEST_F(PlaylistRowsTest, RemovingRowsRenumbersTheRestAndForgetsTheirKeys) {
     rows.RemoveRows({1, 2});
     EXPECT_EQ(rows.Count(), 1);
