@@ -12,16 +12,13 @@ std::string ParentPath(const std::string& path) {
 
 std::string GetLongPath(const PathNames& paths, const TextCase& textCase, const std::string& path) {
     if (path.empty()) return "";
-    std::string p = path;
-    std::string sep;
-    if (p.back() == '\\') {
-        sep = "\\";
-        p.pop_back();
-    }
-    if (GetShortPath(paths, p) != textCase.Upper(p)) return p + sep;
+    const bool trailingSlash = path.back() == '\\';
+    std::string p = trailingSlash ? path.substr(0, path.size() - 1) : path;
+    const char* sep = trailingSlash ? "\\" : "";
+    if (GetShortPath(paths, p) != textCase.Upper(p)) return p.append(sep);
     const std::string name = paths.LongName(p);
-    if (name.empty()) return p + sep;
-    return GetLongPath(paths, textCase, ParentPath(p)) + name + sep;
+    if (name.empty()) return p.append(sep);
+    return GetLongPath(paths, textCase, ParentPath(p)).append(name).append(sep);
 }
 
 }  // namespace brambletune
