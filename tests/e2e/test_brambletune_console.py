@@ -1,9 +1,13 @@
 """Brambletune.exe under Wine: an album plays and the keys drive it, the save
 question at exit, the hand-over from a second start."""
+import subprocess
 import unittest
 
 from brambletune_case import EMPTY_CAPTION, KEY, SAVE_QUESTION, BrambletuneCase
 from testbed import wait_until
+
+WM_LBUTTONDBLCLK = 0x203
+PANEL_SPOT = (40 << 16) | 180  # y 40, x 180: between the labels and the buttons
 
 
 class BrambletuneConsole(BrambletuneCase):
@@ -48,7 +52,40 @@ class BrambletuneConsole(BrambletuneCase):
         self.assertEqual(handed.lower(), album.lower())
         self.screenshot("brambletune-handed-over")
 
+    def test_a_missing_album_is_reported_and_the_console_stays_usable(self):
+        program = self.start("Brambletune.exe", r"C:\no such\album.alb")
+        box = self.wait_window("^File not found$")
+        self.screenshot("brambletune-missing-album")
+        self.press(box, "Return")
+        console = self.wait_window(EMPTY_CAPTION)
+        self.press(console, "ctrl+q")
+        self.assertEqual(program.wait(30), 0)
+
+    def test_double_clicks_cycle_the_display_states(self):
+        program = self.start("Brambletune.exe")
+        console = self.wait_window(EMPTY_CAPTION)
+        sizes = [self.geometry(console)]
+        self.screenshot("brambletune-state-0")
+        for state in (1, 2, 3):
+            self.assertTrue(self.poke("post", "frmConsole", str(WM_LBUTTONDBLCLK), "0",
+                                      str(PANEL_SPOT)))
+            if state > 1:  # without the playlist the window shrinks to its panel
+                self.assertTrue(wait_until(lambda: self.geometry(console) != sizes[-1], 10),
+                                f"state {state} kept the size {sizes[-1]}")
+            sizes.append(self.geometry(console))
+            self.screenshot(f"brambletune-state-{state}")
+        self.press(console, "ctrl+q")
+        self.assertEqual(program.wait(30), 0)
+        options = self.settings("Options")["Options"]
+        self.assertEqual(len(options), 2 * 332)
+        self.assertEqual(options[:8], "03000000", "the display state opens the record")
+
     # ---- helpers ----------------------------------------------------------
+
+    def geometry(self, window):
+        out = subprocess.run(["xdotool", "getwindowgeometry", window], env=self.env,
+                             capture_output=True, text=True).stdout
+        return out.split("Geometry:")[-1].strip()
 
     @staticmethod
     def unix_path(windows_path):
