@@ -25,7 +25,7 @@ def start_xvfb():
         xvfb = subprocess.Popen(
             ["Xvfb", f":{n}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(100):
+        for _ in range(600):  # up to 30 s on a loaded machine
             if xvfb.poll() is not None:
                 break
             if os.path.exists(f"/tmp/.X11-unix/X{n}"):

@@ -7,9 +7,6 @@
 
 namespace vigilon {
 
-// Sending again while a send waits on the mail client fails with this EMailError.
-inline constexpr const char* kMapiBusyMessage = "A mail is already being sent";
-
 // A Simple MAPI call failed; what() is "MAPI: <text>. ErrorCode = <code>".
 class EMapiError : public EMailError {
 public:

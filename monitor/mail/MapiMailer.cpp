@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "monitor/mail/MapiErrors.h"
-
 namespace vigilon {
 
 MapiMailer::MapiMailer(std::unique_ptr<MapiApi> api, std::unique_ptr<MapiCursor> cursor)
@@ -13,8 +11,6 @@ MapiMailer::MapiMailer(std::unique_ptr<MapiApi> api, std::unique_ptr<MapiCursor>
 
 void MapiMailer::Send(const std::vector<std::string>& recipients, const std::string& subject,
                       const std::vector<std::string>& body) {
-    // The running send still reads the lists this would replace.
-    if (Busy()) throw EMailError(kMapiBusyMessage);
     message_.ToRecipients = recipients;
     message_.Subject = subject;
     message_.MessageText = body;

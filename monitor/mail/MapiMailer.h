@@ -18,11 +18,11 @@ public:
     MapiMailer(std::unique_ptr<MapiApi> api, std::unique_ptr<MapiCursor> cursor);
 
     // Every recipient line is one To recipient, blank lines included (name
-    // resolution rejects those). Throws EMapiUserAbort or EMapiError.
+    // resolution rejects those). Throws EMapiUserAbort or EMapiError. The mail
+    // client's dialogs let program events run; the caller keeps them from
+    // sending meanwhile.
     void Send(const std::vector<std::string>& recipients, const std::string& subject,
               const std::vector<std::string>& body);
-    // True while a send waits on the mail client; events handled meanwhile must not send again.
-    bool Busy() const { return message_.Busy(); }
 
 private:
     TRzSendMessage message_;

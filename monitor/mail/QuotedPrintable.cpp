@@ -40,13 +40,40 @@ std::string EncodeSegment(std::string_view segment, bool softBreak) {
     return out;
 }
 
+std::size_t EncodedWidth(unsigned char c) {
+    return NeedsEscape(c) ? 3 : 1;
+}
+
+// How many characters from start fit one line that ends with a soft break.
+std::size_t FittingLength(std::string_view paragraph, std::size_t start) {
+    std::size_t width = 0;
+    std::size_t length = 0;
+    while (length < kSegmentLength && start + length < paragraph.size()) {
+        width += EncodedWidth(static_cast<unsigned char>(paragraph[start + length]));
+        if (width > kMaxEncodedLineLength - 1) break;
+        ++length;
+    }
+    return length;
+}
+
+// True when the rest of the paragraph from start can be its last line.
+bool FitsAsLastLine(std::string_view paragraph, std::size_t start) {
+    const std::string_view rest = paragraph.substr(start);
+    if (rest.size() >= kSegmentLength) return false;
+    std::size_t width = rest.empty() || rest.back() != ' ' ? 0 : 2;  // an escaped final space
+    for (char c : rest) width += EncodedWidth(static_cast<unsigned char>(c));
+    return width <= kMaxEncodedLineLength;
+}
+
 // Where the segment starting at start ends: just before the last space among
-// the 2nd to 66th characters, else after 65 characters.
+// the 2nd character and the one after the longest fitting run, else after
+// that run.
 std::size_t SegmentEnd(std::string_view paragraph, std::size_t start) {
-    for (std::size_t i = start + kSegmentLength; i > start; --i) {
+    const std::size_t end = start + FittingLength(paragraph, start);
+    for (std::size_t i = end; i > start; --i) {
         if (i < paragraph.size() && paragraph[i] == ' ') return i;
     }
-    return start + kSegmentLength;
+    return end;
 }
 
 }  // namespace
@@ -72,7 +99,7 @@ std::vector<std::string_view> SplitParagraphs(std::string_view text) {
 std::vector<std::string_view> SplitSegments(std::string_view paragraph) {
     std::vector<std::string_view> segments;
     std::size_t start = 0;
-    while (paragraph.size() - start >= kSegmentLength) {
+    while (!FitsAsLastLine(paragraph, start)) {
         const std::size_t end = SegmentEnd(paragraph, start);
         segments.push_back(paragraph.substr(start, end - start));
         start = end;

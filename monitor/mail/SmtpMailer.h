@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,30 +18,34 @@ struct NotificationMail {
     std::string senderAddress;
     std::vector<std::string> recipients;  // one address per entry, blank ones included
     std::string subject;
-    std::vector<std::string> body;  // the summary lines
+    std::vector<std::string> body;     // the summary lines
+    std::string charset = "us-ascii";  // of a body with bytes of 128 and above
 };
 
 // Fills message with the mail: each recipient line is both the address and
 // the display name; every text is cut to 255 characters.
 void ComposeNotification(const NotificationMail& mail, TmsMessage& message);
 
-// The monitor's SMTP transport. Owns the socket layer for the whole run and
-// sends one mail per call over a connection of its own.
+// The monitor's SMTP transport. The socket layer is made at the first send
+// and kept for the rest of the run; each mail goes over a connection of its own.
 class SmtpMailer {
 public:
-    explicit SmtpMailer(std::unique_ptr<SocketApi> api);
+    using SocketApiFactory = std::function<std::unique_ptr<SocketApi>()>;
+    explicit SmtpMailer(SocketApiFactory makeApi, int timeOutSeconds = 60);
+    ~SmtpMailer();
 
-    // Lets pending program events run once, then composes and sends. Throws
-    // EMailError (its what() is the text to show) on any failure.
+    // Lets pending program events run once, then composes, stamps with the
+    // date and a message id, and sends. Throws EMailError (its what() is the
+    // text to show) on any failure, a socket layer that cannot be made included.
     void Send(const NotificationMail& mail);
-    void SetTimeOut(int seconds) { smtp_.TimeOut = seconds; }
-    // True while a send waits; events handled meanwhile must not send again.
-    bool Busy() const { return busy_; }
+    // Makes a send that waits give up as cancelled.
+    void Cancel();
 
 private:
+    SocketApiFactory makeApi_;
+    int timeOut_;
     std::unique_ptr<SocketApi> api_;
-    TmsSMTP smtp_;
-    bool busy_ = false;
+    std::unique_ptr<TmsSMTP> smtp_;
 };
 
 // The socket layer of the platform the program is built for.

@@ -60,8 +60,10 @@ public:
     virtual void Cancel() = 0;
     // Lets pending program events run once.
     virtual void ProcessEvents() = 0;
-    // The system's text for an error number, empty when there is none.
+    // The socket library's own text for an error number, empty when there is none.
     virtual std::string ErrorText(int error) = 0;
+    // The operating system's text for an error number, empty when there is none.
+    virtual std::string SystemErrorText(int error) = 0;
 };
 
 }  // namespace vigilon

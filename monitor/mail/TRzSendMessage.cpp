@@ -23,17 +23,6 @@ private:
     MapiCursor& cursor_;
 };
 
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-};
-
 // Owns the descriptors name resolution returned and gives each back to the
 // library when it goes, whichever way the send ends.
 class ResolvedDescriptors {
@@ -60,8 +49,6 @@ TRzSendMessage::TRzSendMessage(std::unique_ptr<MapiApi> api, std::unique_ptr<Map
     : api_(std::move(api)), cursor_(std::move(cursor)) {}
 
 void TRzSendMessage::Send() {
-    if (busy_) throw EMailError(kMapiBusyMessage);
-    BusyScope busy(busy_);
     HourglassScope hourglass(*cursor_);
     if (session_ == 0) Logon();
 

@@ -41,9 +41,6 @@ public:
     void Send();
 
     MapiSession Session() const { return session_; }
-    // True while a send runs. The mail client's dialogs let program events
-    // run meanwhile; a Send from one of them throws EMailError.
-    bool Busy() const { return busy_; }
 
 private:
     void Logon();
@@ -55,7 +52,6 @@ private:
     std::unique_ptr<MapiApi> api_;
     std::unique_ptr<MapiCursor> cursor_;
     MapiSession session_ = 0;
-    bool busy_ = false;
 };
 
 }  // namespace vigilon

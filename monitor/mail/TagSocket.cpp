@@ -58,9 +58,11 @@ void TagSocket::Connect() {
     ++startups_;
     const std::string host = HostPart(Server);
     if (!api_.LocalHostName(localHost_)) localHost_ = host;
+    peer_ = Server;
     try {
         const std::uint32_t address = ResolveHost(host);
         const std::uint16_t port = ResolvePort();
+        peer_ = host + ":" + std::to_string(port);
         if (const int error = api_.Open()) RaiseSocketError(error);
         const int error = api_.Connect(address, port);
         if (error != 0 && error != kWsaWouldBlock) RaiseSocketError(error);
@@ -193,12 +195,18 @@ void TagSocket::RaiseSocketError(int error) {
     throw ESocketError(SocketErrorText(error));
 }
 
+// The socket library's text when it has one; else the number, the system's
+// text for it and the server, so the user can act on it.
 std::string TagSocket::SocketErrorText(int error) {
     if (error >= 10000 && error <= 11004) {
         std::string text = api_.ErrorText(error);
         if (!text.empty()) return text;
     }
-    return "Error #" + std::to_string(error);
+    std::string text = "Error #" + std::to_string(error);
+    const std::string system = api_.SystemErrorText(error);
+    if (!system.empty()) text += ": " + system;
+    if (!peer_.empty()) text += " (" + peer_ + ")";
+    return text;
 }
 
 }  // namespace vigilon

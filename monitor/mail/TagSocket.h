@@ -45,7 +45,6 @@ public:
     // LastReply() is then the last line read.
     int ReadReply();
     void Close();
-    void Cancel() { api_.Cancel(); }
 
 protected:
     SocketApi& Api() { return api_; }
@@ -66,6 +65,7 @@ private:
     bool connected_ = false;
     bool peerClosed_ = false;
     std::string localHost_;
+    std::string peer_;  // "host:port" as far as known, for error texts
     std::string lastReply_;
 };
 

@@ -16,7 +16,6 @@ public:
     TempFile& operator=(const TempFile&) = delete;
 
     std::fstream& Stream() { return stream_; }
-    const std::filesystem::path& Path() const { return path_; }
 
 private:
     std::filesystem::path path_;

@@ -13,8 +13,8 @@ inline constexpr const char* kSenderRequiredMessage = "The address of sender is 
 inline constexpr const char* kRecipientRequiredMessage =
     "At least one Recipient, CC or BCC must be entered";
 
-// One outgoing plain-text mail: MIME form, US-ASCII, normal priority, no
-// receipt, no extra headers, no attachments.
+// One outgoing plain-text mail: MIME form, normal priority, no receipt, no
+// attachments.
 class TmsMessage {
 public:
     TmsMailAddress Sender;
@@ -23,6 +23,11 @@ public:
     TmsAddressList BCC;
     std::vector<std::string> Body;
     std::string ContentType = "text/plain";
+    // The charset declared when the body holds bytes of 128 and above; a
+    // plain-ASCII body is declared "us-ascii".
+    std::string Charset = "us-ascii";
+    std::string Date;       // the "Date:" value; no header when empty
+    std::string MessageId;  // the "Message-ID:" value; no header when empty
 
     const std::string& Subject() const { return subject_; }
     void SetSubject(std::string_view subject) { subject_ = HeaderText(subject); }

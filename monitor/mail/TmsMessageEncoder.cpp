@@ -27,26 +27,32 @@ void AppendAddressField(std::string& out, const std::string& field, const TmsAdd
     }
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += "\r\n";
-        text += lines[i];
-    }
-    return text;
-}
-
 }  // namespace
 
 std::string DisplayName(const std::string& name) {
-    const bool quote = name.find('.') != std::string::npos && name.find('"') == std::string::npos;
-    return quote ? '"' + name + '"' : name;
+    if (name.find_first_of("()<>[]:;@\\,.\"") == std::string::npos) return name;
+    std::string quoted = "\"";
+    for (char c : name) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
 }
 
 void TmsMessageEncoder::Encode(std::ostream& out) const {
-    const bool quotedPrintable = LongLined();
+    const bool eightBit = EightBit();
+    const bool quotedPrintable = eightBit || LongLined();
     const std::string body = BodyLines(quotedPrintable);
-    out << Headers(quotedPrintable) << body;
+    out << Headers(quotedPrintable, eightBit) << body;
+}
+
+bool TmsMessageEncoder::EightBit() const {
+    for (const std::string& line : message_.Body) {
+        for (char c : line) {
+            if (static_cast<unsigned char>(c) >= 128) return true;
+        }
+    }
+    return false;
 }
 
 bool TmsMessageEncoder::LongLined() const {
@@ -56,14 +62,17 @@ bool TmsMessageEncoder::LongLined() const {
     return false;
 }
 
-std::string TmsMessageEncoder::Headers(bool quotedPrintable) const {
+std::string TmsMessageEncoder::Headers(bool quotedPrintable, bool eightBit) const {
     std::string out;
     AppendLine(out, "From:     " + Mailbox(message_.Sender));
     AppendAddressField(out, "To", message_.Recipients);
     AppendAddressField(out, "CC", message_.CC);
     if (!message_.Subject().empty()) AppendLine(out, "Subject: " + message_.Subject());
+    if (!message_.Date.empty()) AppendLine(out, "Date: " + message_.Date);
+    if (!message_.MessageId.empty()) AppendLine(out, "Message-ID: " + message_.MessageId);
     AppendLine(out, "Mime-Version: 1.0");
-    AppendLine(out, "Content-Type: " + message_.ContentType + "; charset=\"us-ascii\"");
+    const std::string charset = eightBit ? message_.Charset : "us-ascii";
+    AppendLine(out, "Content-Type: " + message_.ContentType + "; charset=\"" + charset + "\"");
     AppendLine(out, quotedPrintable ? "Content-Transfer-Encoding: quoted-printable"
                                     : "Content-Transfer-Encoding: 7bit");
     AppendLine(out, "");
@@ -75,8 +84,9 @@ std::string TmsMessageEncoder::Headers(bool quotedPrintable) const {
 std::string TmsMessageEncoder::BodyLines(bool quotedPrintable) const {
     std::string out;
     if (quotedPrintable) {
-        for (const std::string& line : QuotedPrintableLines(JoinLines(message_.Body)))
-            AppendLine(out, line);
+        for (const std::string& bodyLine : message_.Body) {
+            for (const std::string& line : QuotedPrintableLines(bodyLine)) AppendLine(out, line);
+        }
         return out;
     }
     for (const std::string& line : message_.Body) {

@@ -8,7 +8,8 @@
 
 namespace vigilon {
 
-// Body lines of this length or more make the whole body quoted-printable.
+// Body lines of this length or more, or any byte of 128 and above, make the
+// whole body quoted-printable.
 inline constexpr std::size_t kLongLineLength = 256;
 // Width of a header field name with its colon and padding ("To:       ").
 inline constexpr std::size_t kFieldWidth = 10;
@@ -26,14 +27,15 @@ public:
 
 private:
     bool LongLined() const;
-    std::string Headers(bool quotedPrintable) const;
+    bool EightBit() const;
+    std::string Headers(bool quotedPrintable, bool eightBit) const;
     std::string BodyLines(bool quotedPrintable) const;
 
     const TmsMessage& message_;
 };
 
-// The name as a header shows it: in double quotes when it holds a full stop
-// and no double quote.
+// The name as a header shows it: a name holding any of the specials of RFC
+// 5322 goes in double quotes, with its double quotes and backslashes escaped.
 std::string DisplayName(const std::string& name);
 
 }  // namespace vigilon

@@ -8,25 +8,8 @@
 #include "monitor/mail/TmsMessageEncoder.h"
 
 namespace vigilon {
-namespace {
-
-// Marks a send in progress for as long as it lives.
-class SendingMark {
-public:
-    explicit SendingMark(bool& flag) : flag_(flag) { flag_ = true; }
-    ~SendingMark() { flag_ = false; }
-    SendingMark(const SendingMark&) = delete;
-    SendingMark& operator=(const SendingMark&) = delete;
-
-private:
-    bool& flag_;
-};
-
-}  // namespace
 
 void TmsSMTP::Send() {
-    if (sending_) throw ESocketError(kSendInProgressMessage);
-    SendingMark mark(sending_);
     try {
         if (!Connected()) {
             Connect();
@@ -34,10 +17,12 @@ void TmsSMTP::Send() {
         }
         Transmit();
     } catch (...) {
-        DisconnectAfterFailure();
+        DisconnectQuietly();
         throw;
     }
-    Disconnect();
+    // The server has taken the mail: a missing or negative QUIT reply must not
+    // make the caller send it again.
+    DisconnectQuietly();
 }
 
 void TmsSMTP::Greet() {
@@ -54,6 +39,8 @@ void TmsSMTP::Transmit() {
     TempFile encoded;
     TmsMessageEncoder(*MailMessage).Encode(encoded.Stream());
     encoded.Stream().flush();
+    // A cut message must never reach the server as if it were whole.
+    if (!encoded.Stream()) throw EMessageError(kSpoolFailedMessage);
     SendEnvelope();
     SendContent(encoded.Stream());
 }
@@ -79,6 +66,7 @@ void TmsSMTP::SendContent(std::istream& encoded) {
         encoded.read(block.data(), static_cast<std::streamsize>(block.size()));
         const auto count = static_cast<std::size_t>(encoded.gcount());
         if (encoded.peek() == std::char_traits<char>::eof()) {
+            if (encoded.bad()) throw EMessageError(kSpoolFailedMessage);
             std::string last(block.data(), count);
             last += kEndOfData;
             SendData(last.data(), last.size());
@@ -109,8 +97,7 @@ void TmsSMTP::Disconnect() {
     if (code / 100 != 2) throw EServerError(LastReply());
 }
 
-// The first failure is the one reported; one of the disconnect is dropped.
-void TmsSMTP::DisconnectAfterFailure() {
+void TmsSMTP::DisconnectQuietly() {
     try {
         Disconnect();
     } catch (const EMailError&) {

@@ -10,7 +10,7 @@
 namespace vigilon {
 
 inline constexpr const char* kMessageRequiredMessage = "MailMessage property must be assigned";
-inline constexpr const char* kSendInProgressMessage = "A mail is already being sent";
+inline constexpr const char* kSpoolFailedMessage = "Cannot write the message to a temporary file";
 // The encoded message goes out in blocks of this size.
 inline constexpr std::size_t kDataBlockSize = 2047;
 
@@ -24,7 +24,7 @@ public:
 
     // Connects when not connected, sends MailMessage and always ends with the
     // disconnect; throws EMailError on any failure. Waits let program events
-    // run, and an event that calls Send again meanwhile gets an ESocketError.
+    // run; the caller keeps them from sending meanwhile.
     void Send();
 
 private:
@@ -33,12 +33,11 @@ private:
     void SendEnvelope();
     void SendContent(std::istream& encoded);
     void Disconnect();
-    void DisconnectAfterFailure();
+    // Ends the connection; a failure of the disconnect itself is dropped.
+    void DisconnectQuietly();
     // Sends a command and requires a reply of the class (2 or 3).
     void Command(const std::string& line, int replyClass);
     void ExpectReply(int replyClass);
-
-    bool sending_ = false;
 };
 
 }  // namespace vigilon

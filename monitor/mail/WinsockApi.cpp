@@ -216,6 +216,18 @@ std::string WinsockApi::ErrorText(int error) {
     return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+std::string WinsockApi::SystemErrorText(int error) {
+    char buffer[512] = {};
+    const DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    DWORD length = FormatMessageA(flags, nullptr, static_cast<DWORD>(error), 0, buffer,
+                                  sizeof buffer, nullptr);
+    while (length > 0 && (buffer[length - 1] == '\r' || buffer[length - 1] == '\n' ||
+                          buffer[length - 1] == ' ')) {
+        --length;
+    }
+    return std::string(buffer, length);
+}
+
 // Serves every message of the thread until done() holds. The countdown
 // starts afresh with each wait; a quit message ends the wait as cancelled and
 // is posted again for the program's own loop.

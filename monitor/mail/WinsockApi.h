@@ -56,6 +56,7 @@ public:
     void Cancel() override { canceled_ = true; }
     void ProcessEvents() override;
     std::string ErrorText(int error) override;
+    std::string SystemErrorText(int error) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

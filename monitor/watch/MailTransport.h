@@ -18,6 +18,8 @@ public:
     // Directly to the SMTP server named in the settings.
     virtual void SendSmtp(const MonitorSettings& settings,
                           const std::vector<std::string>& body) = 0;
+    // Makes a send that waits give up; it then throws as cancelled.
+    virtual void Cancel() = 0;
 };
 
 // The lines of a multi-line text box: split at CR LF; a final line break

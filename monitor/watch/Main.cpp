@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "monitor/watch/MonitorSettings.h"
 #include "monitor/watch/RegistrySettingsStore.h"
@@ -8,6 +9,24 @@
 #include "monitor/watch/WatcherWindow.h"
 
 using namespace vigilon;
+
+namespace {
+
+// The shell's folder browser and "open" verb need COM on the thread that calls them.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     RegistrySettingsStore store;
@@ -19,6 +38,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
 
+    const ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);

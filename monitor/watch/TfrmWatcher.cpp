@@ -1,8 +1,7 @@
 #include "monitor/watch/TfrmWatcher.h"
 
 #include <algorithm>
-
-#include <stdexcept>
+#include <exception>
 
 #include "monitor/watch/Report.h"
 #include "monitor/watch/SnapshotEntry.h"
@@ -77,9 +76,10 @@ void TfrmWatcher::ClearAndReload() {
 }
 
 void TfrmWatcher::Timer1Timer() {
-    // A send pumps window messages while it waits; a scan meanwhile would mail
-    // the same changes a second time, so it is skipped. The next tick scans.
-    if (sending_) return;
+    // A send lets window messages through while it waits; a scan meanwhile
+    // would mail the changes it carries a second time, so it is skipped. The
+    // next tick scans.
+    if (sending_ || closing_) return;
     lbScan1.Clear();
     LoadAllSlots(lbScan1);
     if (!areListBoxesDifferent(lbStart1, lbScan1)) return;
@@ -89,16 +89,25 @@ void TfrmWatcher::Timer1Timer() {
     }
     services_.view.ShowAlarm();
     services_.view.StopScanTimer();
-    active_ = false;
     playAlarmSound();
 }
 
+// The scan that was compared and mailed becomes the start snapshot, so a
+// change made while the mail was on its way is found by the next scan. After
+// a failure snapshot and summary stay: the next scan finds the changes again
+// and tries once more with everything gathered since the last mail that went out.
 void TfrmWatcher::sendEmailMessage() {
-    struct SendingMark {
-        bool& flag;
-        explicit SendingMark(bool& f) : flag(f) { flag = true; }
-        ~SendingMark() { flag = false; }
-    } mark(sending_);
+    sending_ = true;
+    const std::optional<std::string> failure = TrySend();
+    sending_ = false;
+    if (failure) {
+        ShowSendFailure(*failure);
+        return;
+    }
+    TakeScanAsStart();
+}
+
+std::optional<std::string> TfrmWatcher::TrySend() {
     const MonitorSettings current = services_.view.ControlSettings();
     try {
         if (current.mapi) {
@@ -107,12 +116,26 @@ void TfrmWatcher::sendEmailMessage() {
             services_.mail.SendSmtp(current, meSummary);
         }
     } catch (const std::exception& error) {
-        // The snapshot and the summary stay: the next scan finds the changes again
-        // and tries once more with everything gathered since the last success.
-        services_.desktop.ShowError(error.what());
-        return;
+        return std::string(error.what());
+    } catch (...) {
+        return std::string("Unexpected error");
     }
-    ClearAndReload();
+    return std::nullopt;
+}
+
+// Scans and retries go on behind the box, and a failure meanwhile shows no
+// second one: the monitor must keep working while nobody is there to click.
+void TfrmWatcher::ShowSendFailure(const std::string& text) {
+    if (closing_ || errorShown_) return;
+    errorShown_ = true;
+    services_.desktop.ShowError(text);
+    errorShown_ = false;
+}
+
+void TfrmWatcher::TakeScanAsStart() {
+    lbStart1 = lbScan1;
+    meSummary.clear();
+    services_.view.SummaryChanged();
 }
 
 void TfrmWatcher::FormCreate() {
@@ -131,14 +154,18 @@ void TfrmWatcher::btActivateClick() {
     }
     if (!settings.notifyNew && !settings.notifyChange && !settings.notifyDelete) {
         services_.view.ShowMessage(kNoNotifyOptionsMessage);
+        services_.view.ShowRefusedWindow();
         return;
     }
     WriteSettings(services_.store, settings);
     ClearAndReload();
     services_.view.StartScanTimer(static_cast<unsigned>(settings.nSecs) * 1000u);
-    services_.view.AddTrayIcon();
-    services_.view.HideWindow();
-    active_ = true;
+    // Without the icon a hidden monitor could never be called back.
+    if (services_.view.AddTrayIcon()) {
+        services_.view.HideWindow();
+    } else {
+        services_.view.ShowRefusedWindow();
+    }
 }
 
 void TfrmWatcher::FormClose() {
@@ -146,9 +173,14 @@ void TfrmWatcher::FormClose() {
     WriteSettings(services_.store, settings);
 }
 
+void TfrmWatcher::FormDestroy() {
+    closing_ = true;
+    services_.view.StopScanTimer();
+    if (sending_) services_.mail.Cancel();
+}
+
 void TfrmWatcher::Show1Click() {
     services_.view.StopScanTimer();
-    active_ = false;
 }
 
 void TfrmWatcher::sbClick(int slot) {
@@ -186,7 +218,7 @@ void TfrmWatcher::btPrintClick() {
         const auto job = services_.desktop.StartPrintJob();
         if (!job) return;
         PrintReport(*job, meSummary, DateAtTimeText(services_.clock, services_.clock.Now()));
-    } catch (const std::runtime_error& error) {
+    } catch (const std::exception& error) {
         services_.desktop.ShowError(error.what());
     }
 }
@@ -199,7 +231,7 @@ void TfrmWatcher::btAppendClick() {
     try {
         services_.desktop.AppendToFile(
             *file, LogBlock(meSummary, DateAtTimeText(services_.clock, services_.clock.Now())));
-    } catch (const std::runtime_error& error) {
+    } catch (const std::exception& error) {
         services_.desktop.ShowError(error.what());
     }
 }

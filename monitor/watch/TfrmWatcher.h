@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,8 @@ public:
     void FormCreate();
     void btActivateClick();
     void FormClose();
+    // The window is going: a send that waits is cancelled, and its failure is not shown.
+    void FormDestroy();
     void Show1Click();
     // Browse button of a folder slot (0-based).
     void sbClick(int slot);
@@ -65,8 +68,7 @@ public:
     void btPrintClick();
     void btAppendClick();
 
-    bool Active() const { return active_; }
-    // True from the start of a send until it and its error box are over.
+    // True while a send waits.
     bool Sending() const { return sending_; }
 
 private:
@@ -74,10 +76,15 @@ private:
     static Presence Classify(const SnapshotList& from, std::size_t i, const SnapshotList& other);
     void AppendSummary(std::string line);
     void LoadAllSlots(SnapshotList& list) const;
+    // The failure's text, or nothing when the mail went out.
+    std::optional<std::string> TrySend();
+    void ShowSendFailure(const std::string& text);
+    void TakeScanAsStart();
 
     Services services_;
-    bool active_ = false;
     bool sending_ = false;
+    bool errorShown_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace vigilon

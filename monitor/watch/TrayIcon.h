@@ -17,12 +17,17 @@ public:
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
-    // Adds the icon once; later calls leave it as it is.
-    void Add(HWND owner, HICON icon, const std::string& tip);
+    // Adds the icon once, trying again a few times while the shell is busy;
+    // later calls leave it as it is. False when the icon could not be added.
+    bool Add(HWND owner, HICON icon, const std::string& tip);
+    // Adds the icon again after the shell restarted ("TaskbarCreated"); false
+    // when it was shown and cannot be added back.
+    bool Restore();
     void Remove();
-    bool Shown() const { return shown_; }
 
 private:
+    bool AddWithRetries();
+
     NOTIFYICONDATAA data_{};
     bool shown_ = false;
 };

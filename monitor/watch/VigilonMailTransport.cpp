@@ -1,12 +1,15 @@
 #include "monitor/watch/VigilonMailTransport.h"
 
+#include <windows.h>
+
+#include "monitor/mail/MailHeaders.h"
 #include "monitor/mail/MapiLibrary.h"
 #include "monitor/mail/MapiWin32Cursor.h"
 
 namespace vigilon {
 
 VigilonMailTransport::VigilonMailTransport()
-    : smtp_(CreatePlatformSocketApi()),
+    : smtp_(CreatePlatformSocketApi),
       mapi_(std::make_unique<MapiLibrary>(), std::make_unique<MapiWin32Cursor>()) {}
 
 VigilonMailTransport::~VigilonMailTransport() = default;
@@ -26,7 +29,12 @@ void VigilonMailTransport::SendSmtp(const MonitorSettings& settings,
     mail.recipients = settings.recipients;
     mail.subject = settings.subject;
     mail.body = body;
+    mail.charset = CharsetOfCodePage(GetACP());
     smtp_.Send(mail);
+}
+
+void VigilonMailTransport::Cancel() {
+    smtp_.Cancel();
 }
 
 }  // namespace vigilon

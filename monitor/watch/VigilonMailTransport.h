@@ -8,8 +8,9 @@
 
 namespace vigilon {
 
-// The monitor's mail: SMTP through the socket library loaded at start-up,
-// MAPI through the user's mail client.
+// The monitor's mail: SMTP through the socket library, loaded at the first
+// SMTP send (alarm and MAPI users never need it), MAPI through the user's
+// mail client.
 class VigilonMailTransport : public MailTransport {
 public:
     VigilonMailTransport();
@@ -18,6 +19,7 @@ public:
     void SendMapi(const std::vector<std::string>& recipients, const std::string& subject,
                   const std::vector<std::string>& body) override;
     void SendSmtp(const MonitorSettings& settings, const std::vector<std::string>& body) override;
+    void Cancel() override;
 
 private:
     SmtpMailer smtp_;

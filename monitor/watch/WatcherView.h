@@ -23,9 +23,11 @@ public:
 
     virtual void StartScanTimer(unsigned milliseconds) = 0;
     virtual void StopScanTimer() = 0;
-    virtual void AddTrayIcon() = 0;
+    // False when the icon cannot be shown.
+    virtual bool AddTrayIcon() = 0;
     virtual void HideWindow() = 0;
-    // After a refused activation: taskbar button visible and the window shown.
+    // After a refused activation, or when the tray has no icon of ours: the
+    // window shown with a taskbar button, so the user can always reach it.
     virtual void ShowRefusedWindow() = 0;
 
     virtual void HideSummaryPanel() = 0;

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <exception>
+
 #include "monitor/watch/AboutWindow.h"
 #include "monitor/watch/HelpWindow.h"
 #include "monitor/watch/SnapshotEntry.h"
@@ -71,6 +73,7 @@ bool WatcherWindow::Create(bool hiddenStart) {
     hwnd_ = CreateWindowExA(exStyle, kClassName, kCaption, style, x, y, kWindowWidth, height,
                             owner_, nullptr, instance_, this);
     if (!hwnd_) return false;
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     desktop_.SetOwner(hwnd_);
     SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
@@ -367,8 +370,14 @@ void WatcherWindow::StopScanTimer() {
     KillTimer(hwnd_, kScanTimer);
 }
 
-void WatcherWindow::AddTrayIcon() {
-    tray_.Add(hwnd_, smallIcon_ ? smallIcon_ : icon_, kTrayTip);
+bool WatcherWindow::AddTrayIcon() {
+    return tray_.Add(hwnd_, smallIcon_ ? smallIcon_ : icon_, kTrayTip);
+}
+
+// The shell restarted and lost our icon: without it a hidden monitor could
+// not be called back, so the window comes back if the icon does not.
+void WatcherWindow::OnTaskbarCreated() {
+    if (!tray_.Restore()) ShowRefusedWindow();
 }
 
 void WatcherWindow::HideWindow() {
@@ -488,7 +497,7 @@ void WatcherWindow::OnClose() {
 }
 
 void WatcherWindow::OnDestroy() {
-    KillTimer(hwnd_, kScanTimer);
+    logic_.FormDestroy();  // stops the scan timer and cancels a waiting send
     tray_.Remove();
     hwnd_ = nullptr;
     PostQuitMessage(0);
@@ -513,7 +522,22 @@ LRESULT WatcherWindow::OnSummaryColor(HDC dc) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
+LRESULT WatcherWindow::HandleMessageSafely(UINT msg, WPARAM wp, LPARAM lp) {
+    try {
+        return HandleMessage(msg, wp, lp);
+    } catch (const std::exception& error) {
+        desktop_.ShowError(error.what());
+    } catch (...) {
+        desktop_.ShowError("Unexpected error");
+    }
+    return 0;
+}
+
 LRESULT WatcherWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (taskbarCreated_ != 0 && msg == taskbarCreated_) {
+        OnTaskbarCreated();
+        return 0;
+    }
     switch (msg) {
     case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_NOTIFY:
@@ -543,7 +567,7 @@ LRESULT CALLBACK WatcherWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     }
     auto* self = reinterpret_cast<WatcherWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self || !self->hwnd_) return DefWindowProcA(hwnd, msg, wp, lp);
-    return self->HandleMessage(msg, wp, lp);
+    return self->HandleMessageSafely(msg, wp, lp);
 }
 
 }  // namespace vigilon

@@ -42,7 +42,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void StartScanTimer(unsigned milliseconds) override;
     void StopScanTimer() override;
-    void AddTrayIcon() override;
+    bool AddTrayIcon() override;
     void HideWindow() override;
     void ShowRefusedWindow() override;
     void HideSummaryPanel() override;
@@ -51,7 +51,11 @@ public:
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    // Handles a message; any failure is shown in an error box and never
+    // leaves the window procedure.
+    LRESULT HandleMessageSafely(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    void OnTaskbarCreated();
     void OnCommand(int id, int code);
     void OnTrayNotify(LPARAM mouseMessage);
     void OnClose();
@@ -112,6 +116,7 @@ private:
     HFONT uiFont_ = nullptr, headingFont_ = nullptr, summaryFont_ = nullptr;
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    UINT taskbarCreated_ = 0;
 };
 
 }  // namespace vigilon

@@ -22,11 +22,17 @@ private:
 };
 
 // The local last-write time as packed DOS date-time, date in the high word.
+// Each time is converted with the daylight-saving rule of its own date: with
+// today's bias instead, every file would seem changed after a clock change.
 std::int32_t LocalDosDateTime(const FILETIME& fileTime) {
+    SYSTEMTIME universal;
+    SYSTEMTIME localParts;
     FILETIME local;
     WORD date = 0;
     WORD time = 0;
-    if (!FileTimeToLocalFileTime(&fileTime, &local)) return 0;
+    if (!FileTimeToSystemTime(&fileTime, &universal)) return 0;
+    if (!SystemTimeToTzSpecificLocalTime(nullptr, &universal, &localParts)) return 0;
+    if (!SystemTimeToFileTime(&localParts, &local)) return 0;
     if (!FileTimeToDosDateTime(&local, &date, &time)) return 0;
     return static_cast<std::int32_t>((static_cast<std::uint32_t>(date) << 16) | time);
 }

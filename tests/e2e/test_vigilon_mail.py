@@ -1,11 +1,11 @@
 """Vigilon mails its summary over SMTP to a real server on 127.0.0.1 (aiosmtpd)."""
 import email
+import email.utils
 import json
 import os
 import socket
 import subprocess
 import sys
-import time
 import unittest
 
 from testbed import REPO, wait_until, wine_path
@@ -73,8 +73,7 @@ class VigilonMail(VigilonCase):
 
     def test_one_mail_per_changed_scan_and_retries_after_failures(self):
         self.configure_mail()
-        program = self.start("Vigilon.exe")
-        time.sleep(3)
+        program = self.start_active()
         self.touch("added.txt")
         os.remove(os.path.join(self.second, "doomed.txt"))
         first = self.wait_mails(1)[0]
@@ -90,20 +89,22 @@ class VigilonMail(VigilonCase):
         self.assertEqual(lines[1:4], [" ", f"Deleted {wine_path(self.second)}\\doomed.txt",
                                       f"Added {wine_path(self.folder)}\\added.txt"])
 
-        # Server gone: an error box per attempt, the summary keeps growing.
+        # Server gone: one error box, and nobody clicks it. Scans and retries go on
+        # behind it, the summary growing, until the server is back.
         self.stop_server()
         self.touch("while down.txt")
-        for attempt in range(2):
-            box = self.wait_window(MESSAGE, timeout=30)
-            self.screenshot(f"vigilon-mail-error-{attempt + 1}")
-            self.press(box, "Return")
-            self.assertTrue(wait_until(lambda: not self.visible_windows(MESSAGE), 10))
+        box = self.wait_window(MESSAGE, timeout=30)
+        self.screenshot("vigilon-mail-error")
         self.start_server()
         mails = self.wait_mails(2)
+        self.assertEqual(self.visible_windows(MESSAGE), [box])
         _, lines = self.body_lines(mails[1])
         added = f"Added {wine_path(self.folder)}\\while down.txt"
-        self.assertEqual(sum(1 for l in lines if l.startswith("Date/Time ")), 3)
-        self.assertEqual(lines.count(added), 3)
+        scans = sum(1 for l in lines if l.startswith("Date/Time "))
+        self.assertGreaterEqual(scans, 2)
+        self.assertEqual(lines.count(added), scans)
+        self.press(box, "Return")
+        self.assertTrue(wait_until(lambda: not self.visible_windows(MESSAGE), 10))
 
         # After a success the summary starts empty again.
         self.touch("later.txt")
@@ -112,6 +113,20 @@ class VigilonMail(VigilonCase):
         self.assertEqual(sum(1 for l in lines if l.startswith("Date/Time ")), 1)
         self.assertNotIn(added, lines)
         self.assertIsNone(program.poll())
+
+    def test_accented_file_names_read_the_same_in_a_mail_reader(self):
+        self.configure_mail()
+        self.start_active()
+        name = "caf\xe9 cr\xe8me \xc4rger.txt"
+        self.touch(name)
+        message, _ = self.body_lines(self.wait_mails(1)[0])
+        charset = message.get_content_charset()
+        self.assertEqual(charset, "windows-1252")
+        self.assertEqual(message["Content-Transfer-Encoding"], "quoted-printable")
+        self.assertIn(f"Added {wine_path(self.folder)}\\{name}",
+                      message.get_payload(decode=True).decode(charset).split("\r\n"))
+        self.assertIsNotNone(email.utils.parsedate_to_datetime(message["Date"]))
+        self.assertTrue(message["Message-ID"].endswith("@example.org>"))
 
 
 if __name__ == "__main__":

@@ -3,7 +3,6 @@ for the mail client, beside a copy of the program."""
 import os
 import re
 import shutil
-import time
 import unittest
 
 from testbed import BUILD, wait_until, wine_path
@@ -24,7 +23,7 @@ class VigilonMapi(VigilonCase):
                        NumRecip="2", Recip1="first@example.org", Recip2="second@example.org")
 
     def start_with_fake(self, script=""):
-        return self.start("Vigilon.exe", path=os.path.join(self.app, "Vigilon.exe"), extra_env={
+        return self.start_active(path=os.path.join(self.app, "Vigilon.exe"), extra_env={
             "WINEDLLOVERRIDES": "mscoree,mshtml=;mapi32=n,b",
             "FAKE_MAPI_LOG": wine_path(self.log),
             "FAKE_MAPI_SCRIPT": script})
@@ -35,15 +34,16 @@ class VigilonMapi(VigilonCase):
         with open(self.log, encoding="latin-1") as f:
             return f.read().splitlines()
 
+    def frees(self):
+        return [line for line in self.calls() if line.startswith("MAPIFreeBuffer")]
+
     def sends(self):
         return [line for line in self.calls() if line.startswith("MAPISendMail")]
 
     def test_summary_goes_to_every_recipient_and_descriptors_are_freed(self):
         program = self.start_with_fake()
-        time.sleep(3)
         self.touch("added.txt")
-        self.assertTrue(wait_until(lambda: self.sends(), 30), self.calls())
-        time.sleep(1)
+        self.assertTrue(wait_until(lambda: len(self.frees()) == 2, 30), self.calls())
         calls = self.calls()
         self.assertEqual(self.visible_windows(CAPTION), [])
         self.assertRegex(calls[0], r"^MAPILogon .* flags=(9|73) ")
@@ -59,13 +59,11 @@ class VigilonMapi(VigilonCase):
         added = "Added " + wine_path(os.path.join(self.folder, "added.txt")).replace("\\", "\\\\")
         self.assertIn(added, message)
         self.assertRegex(message, r'note="Date/Time [^"]*\\r\\n \\r\\n')
-        frees = [l for l in calls if l.startswith("MAPIFreeBuffer")]
-        self.assertEqual(frees, ["MAPIFreeBuffer descriptor=#1", "MAPIFreeBuffer descriptor=#2"])
+        self.assertEqual(self.frees(), ["MAPIFreeBuffer descriptor=#1", "MAPIFreeBuffer descriptor=#2"])
         self.assertIsNone(program.poll())
 
     def test_failed_send_shows_the_error_and_is_retried(self):
         self.start_with_fake("send=2")
-        time.sleep(3)
         self.touch("added.txt")
         box = self.wait_window(MESSAGE, timeout=30)
         self.screenshot("vigilon-mapi-error")

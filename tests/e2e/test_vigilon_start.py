@@ -1,5 +1,4 @@
 """Vigilon.exe started under Wine: first run, automatic start, alarm, single instance."""
-import time
 import unittest
 
 from vigilon_case import CAPTION, KEY, MESSAGE, VigilonCase
@@ -23,9 +22,7 @@ class VigilonStart(VigilonCase):
 
     def test_autostart_hides_and_a_new_file_brings_the_window_back(self):
         self.configure(AutoStart="1", Nsecs="5")
-        program = self.start("Vigilon.exe")
-        time.sleep(4)
-        self.assertIsNone(program.poll(), "Vigilon ended")
+        self.start_active()
         self.assertEqual(self.visible_windows(CAPTION), [])
         self.screenshot("vigilon-autostart-hidden")
         # Activation wrote the settings it started with.
@@ -44,6 +41,15 @@ class VigilonStart(VigilonCase):
         self.wait_window(CAPTION)
         # A refused activation saves nothing.
         self.assertNotIn("Nsecs", self.reg_values(KEY + r"\Opts"))
+
+    def test_autostart_without_notify_options_says_so_then_shows_the_window(self):
+        self.configure(AutoStart="1", New="0", Change="0", Delete="0")
+        program = self.start("Vigilon.exe")
+        box = self.wait_window(MESSAGE)
+        self.press(box, "Return")
+        self.wait_window(CAPTION)
+        self.screenshot("vigilon-no-options-at-start")
+        self.assertIsNone(program.poll())
 
     def test_second_copy_ends_at_once(self):
         first = self.start("Vigilon.exe")

@@ -24,8 +24,7 @@ class VigilonWindow(VigilonCase):
     def alarm(self, name="new file.txt"):
         """Activates with a 5 second interval and adds a file; returns the alarm window."""
         self.configure(AutoStart="1", Nsecs="5")
-        self.start("Vigilon.exe")
-        time.sleep(3)
+        self.start_active()
         self.touch(name)
         return self.wait_window(CAPTION, timeout=20)
 
@@ -48,6 +47,10 @@ class VigilonWindow(VigilonCase):
         self.assertIsNone(program.poll())
         opts = self.opts()
         self.assertEqual((opts["Nsecs"], opts["New"], opts["AutoStart"]), ("7", "1", "0"))
+
+    def untick_new_files(self):
+        self.assertTrue(self.poke("click", WINDOW_CLASS, str(IDC_NEW)))
+        self.assertTrue(wait_until(lambda: not self.poke("checked", WINDOW_CLASS, str(IDC_NEW)), 20))
 
     def wait_window_of(self, program):
         window = self.wait_window(CAPTION)
@@ -78,8 +81,7 @@ class VigilonWindow(VigilonCase):
         past = time.time() - 3600
         os.utime(os.path.join(self.folder, "present.txt"), (past, past))
         self.configure(AutoStart="1", Nsecs="5")
-        self.start("Vigilon.exe")
-        time.sleep(3)
+        self.start_active()
         os.utime(os.path.join(self.folder, "present.txt"))
         os.remove(os.path.join(self.folder, "old.txt"))
         self.touch("fresh.txt")
@@ -129,32 +131,29 @@ class VigilonWindow(VigilonCase):
         window = self.alarm()
         self.screenshot("vigilon-alarm-before-reactivate")
         self.activate(window)  # the default button now reads "Reactivate"
-        time.sleep(8)  # more than one interval: the new file is in the new snapshot
-        self.assertEqual(self.visible_windows(CAPTION), [])
         self.touch("second.txt")
         self.wait_window(CAPTION, timeout=20)
+        summary = self.summary()
+        self.assertIn("second.txt", summary)
+        self.assertNotIn("new file.txt", summary)  # it is in the new snapshot
 
     def test_tray_exit_does_not_write_settings_but_close_does(self):
         self.configure()
         program = self.start("Vigilon.exe")
         self.activate(self.wait_window_of(program))
         self.tray_right_click()
-        time.sleep(2)
         self.keys("Down", "Return")  # "Show main menu"
         self.wait_window(CAPTION)
         self.screenshot("vigilon-called-back")
-        self.assertTrue(self.poke("click", WINDOW_CLASS, str(IDC_NEW)))  # untick "New files"
-        time.sleep(1)
+        self.untick_new_files()
         self.tray_right_click()
-        time.sleep(2)
         self.keys("Up", "Return")  # "Exit"
         self.assertEqual(program.wait(20), 0)
         self.assertEqual(self.opts()["New"], "1")
 
         program = self.start("Vigilon.exe")
         window = self.wait_window_of(program)
-        self.assertTrue(self.poke("click", WINDOW_CLASS, str(IDC_NEW)))
-        time.sleep(1)
+        self.untick_new_files()
         self.press(window, "Escape")
         self.assertEqual(program.wait(20), 0)
         self.assertEqual(self.opts()["New"], "0")

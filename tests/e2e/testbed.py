@@ -143,9 +143,19 @@ class WineTestCase(unittest.TestCase):
         return path
 
     def poke(self, *args):
-        """Runs WindowPoke (post or click) under Wine; True when the target was found."""
+        """Runs WindowPoke under Wine; True when the target was found and answered yes."""
+        return self.poke_output(*args) is not None
+
+    def poke_output(self, *args):
+        """What WindowPoke printed (latin-1 text), or None when it answered no. The
+        output goes through a file: Wine's helper processes may keep a pipe open."""
         tool = os.path.join(BUILD, "bin", "WindowPoke.exe")
-        return subprocess.run(["wine", tool, *args], env=self.env).returncode == 0
+        with tempfile.TemporaryFile() as out:
+            done = subprocess.run(["wine", tool, *args], env=self.env, stdout=out,
+                                  stderr=subprocess.DEVNULL)
+            out.seek(0)
+            text = out.read().decode("latin-1")
+        return text if done.returncode == 0 else None
 
     def keys(self, *keys):
         """Keys to whatever has the focus (a pop-up menu, a dialog)."""

@@ -1,7 +1,7 @@
 """Shared set-up of the Vigilon end-to-end tests."""
 import os
 
-from testbed import WineTestCase, wine_path
+from testbed import WineTestCase, wait_until, wine_path
 
 KEY = r"HKCU\Software\Quenmark\Vigilon2000"
 CAPTION = "^Vigilon 2000 - monitor Windows folders$"
@@ -10,9 +10,11 @@ WINDOW_CLASS = "TfrmWatcher"
 
 # Control ids and messages of the main window, as a shell or helper program sends them.
 IDC_NEW = 1007
+IDC_SUMMARY = 1103
 IDC_WAVE_TEST = 1020
 TRAY_CALLBACK = 1025
 WM_RBUTTONUP = 517
+POPUP_MENU_CLASS = "#32768"
 
 
 class VigilonCase(WineTestCase):
@@ -35,5 +37,19 @@ class VigilonCase(WineTestCase):
     def opts(self):
         return {name: data for name, (kind, data) in self.reg_values(KEY + r"\Opts").items()}
 
+    def start_active(self, **kwargs):
+        """Starts Vigilon set to activate itself; returns once its start snapshot is taken
+        (the window takes messages only after its creation, activation included)."""
+        program = self.start("Vigilon.exe", **kwargs)
+        self.assertTrue(wait_until(lambda: self.poke("sync", WINDOW_CLASS), 60),
+                        "Vigilon did not start")
+        self.assertIsNone(program.poll(), "Vigilon ended")
+        return program
+
     def tray_right_click(self):
         self.assertTrue(self.poke("post", WINDOW_CLASS, str(TRAY_CALLBACK), "0", str(WM_RBUTTONUP)))
+        self.assertTrue(wait_until(lambda: self.poke("visible", POPUP_MENU_CLASS), 20),
+                        "no tray menu")
+
+    def summary(self):
+        return self.poke_output("text", WINDOW_CLASS, str(IDC_SUMMARY))

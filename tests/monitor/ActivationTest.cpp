@@ -24,7 +24,6 @@ TEST_F(ActivationTest, AllSlotsBlankIsRefusedAndNothingSaved) {
               (Lines{"HideSummaryPanel", std::string("ShowMessage:") + kNoDirectoriesMessage,
                      "ShowRefusedWindow"}));
     EXPECT_TRUE(store.writes.empty());
-    EXPECT_FALSE(watcher.Active());
 }
 
 TEST_F(ActivationTest, NoNotifyOptionIsRefused) {
@@ -32,7 +31,8 @@ TEST_F(ActivationTest, NoNotifyOptionIsRefused) {
     view.controls.notifyNew = view.controls.notifyChange = view.controls.notifyDelete = false;
     watcher.btActivateClick();
     EXPECT_EQ(view.calls,
-              (Lines{"HideSummaryPanel", std::string("ShowMessage:") + kNoNotifyOptionsMessage}));
+              (Lines{"HideSummaryPanel", std::string("ShowMessage:") + kNoNotifyOptionsMessage,
+                     "ShowRefusedWindow"}));
     EXPECT_TRUE(store.writes.empty());
 }
 
@@ -49,7 +49,14 @@ TEST_F(ActivationTest, ActivationSavesSnapshotsStartsTimerAndHides) {
     EXPECT_EQ(store.sections["Start"]["Dir3"], "C:\\in");
     EXPECT_TRUE(watcher.meSummary.empty());
     EXPECT_EQ(watcher.lbStart1.Count(), 1u);
-    EXPECT_TRUE(watcher.Active());
+}
+
+TEST_F(ActivationTest, WithoutATrayIconTheWindowStays) {
+    view.controls.dirs[0] = "C:\\in";
+    view.trayWorks = false;
+    watcher.btActivateClick();
+    EXPECT_EQ(view.calls, (Lines{"HideSummaryPanel", "StartScanTimer:60000", "AddTrayIcon",
+                                 "ShowRefusedWindow"}));
 }
 
 TEST_F(ActivationTest, FormCreateWithAutoStartActivates) {
@@ -60,8 +67,14 @@ TEST_F(ActivationTest, FormCreateWithAutoStartActivates) {
                                  "AddTrayIcon", "HideWindow"}));
 }
 
-TEST_F(ActivationTest, FormCreateWithAutoStartAndNoFoldersShowsWindow) {
+TEST_F(ActivationTest, EveryRefusalAtStartUpShowsTheWindow) {
     store.sections["Opts"]["AutoStart"] = "1";
+    watcher.FormCreate();
+    EXPECT_EQ(view.calls.back(), "ShowRefusedWindow");
+
+    view.calls.clear();
+    store.sections["Start"]["Dir1"] = "C:\\in";
+    for (const char* option : {"New", "Change", "Delete"}) store.sections["Opts"][option] = "0";
     watcher.FormCreate();
     EXPECT_EQ(view.calls.back(), "ShowRefusedWindow");
 }

@@ -43,7 +43,16 @@ TEST_F(MailNotificationTest, MapiSendGetsEveryRecipientLineAndRenewsTheSnapshot)
     EXPECT_TRUE(watcher.meSummary.empty());
     watcher.Timer1Timer();  // the change is in the new snapshot
     EXPECT_EQ(mail.sent.size(), 1u);
-    EXPECT_TRUE(watcher.Active());
+}
+
+TEST_F(MailNotificationTest, AChangeWhileTheMailIsOnItsWayGoesInTheNextMail) {
+    Change(2);
+    mail.during = [&] { Change(3); };
+    watcher.Timer1Timer();
+    mail.during = nullptr;
+    watcher.Timer1Timer();
+    ASSERT_EQ(mail.sent.size(), 2u);
+    EXPECT_EQ(mail.sent[1].body, (Lines{"Date/Time 7/12/2026 14:05:09", " ", "Changed C:\\in\\f"}));
 }
 
 TEST_F(MailNotificationTest, SmtpSendGetsTheServerSettings) {
@@ -91,14 +100,38 @@ TEST_F(MailNotificationTest, TicksDuringASendNeitherSendAgainNorTouchTheSummary)
     EXPECT_FALSE(watcher.Sending());
 }
 
-TEST_F(MailNotificationTest, TicksWhileTheErrorBoxIsOpenAreSkipped) {
+TEST_F(MailNotificationTest, ScansAndRetriesGoOnBehindOneErrorBox) {
     mail.failure = "Timed out";
     Change(2);
-    desktop.whileErrorShown = [&] { watcher.Timer1Timer(); };
+    desktop.whileErrorShown = [&] {
+        watcher.Timer1Timer();  // fails again: no second box
+        Change(3);
+        mail.failure.clear();
+        watcher.Timer1Timer();  // goes through with all three scans
+    };
     watcher.Timer1Timer();
-    EXPECT_EQ(mail.sent.size(), 1u);  // one error box at a time, no send behind it
-    EXPECT_EQ(watcher.meSummary.size(), 3u);
-    EXPECT_FALSE(watcher.Sending());
+    EXPECT_EQ(desktop.calls, (Lines{"ShowError:Timed out"}));
+    ASSERT_EQ(mail.sent.size(), 3u);
+    EXPECT_EQ(mail.sent[2].body.size(), 9u);
+    EXPECT_TRUE(watcher.meSummary.empty());
+    watcher.Timer1Timer();
+    EXPECT_EQ(mail.sent.size(), 3u);
+}
+
+TEST_F(MailNotificationTest, ClosingDuringASendCancelsItQuietlyAndWritesTheSettings) {
+    Change(2);
+    mail.during = [&] {
+        watcher.FormClose();
+        watcher.FormDestroy();
+        mail.failure = "Operation has been canceled";
+    };
+    watcher.Timer1Timer();
+    EXPECT_EQ(mail.cancels, 1);
+    EXPECT_TRUE(desktop.calls.empty());
+    EXPECT_EQ(store.sections["Start"]["Dir1"], "C:\\in");
+    mail.during = nullptr;
+    watcher.Timer1Timer();
+    EXPECT_EQ(mail.sent.size(), 1u);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        SmtpMailer mailer(CreatePlatformSocketApi());
+        SmtpMailer mailer(CreatePlatformSocketApi);
         const NotificationMail large = Mail(argv[1], LargeBody());
         const NotificationMail small =
             Mail(argv[1], {"Date/Time 7/12/2026 14:05:09", "Added C:\\Data\\new.txt"});

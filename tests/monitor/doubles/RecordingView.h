@@ -31,7 +31,11 @@ public:
         calls.push_back("StartScanTimer:" + std::to_string(ms));
     }
     void StopScanTimer() override { calls.push_back("StopScanTimer"); }
-    void AddTrayIcon() override { calls.push_back("AddTrayIcon"); }
+    bool AddTrayIcon() override {
+        calls.push_back("AddTrayIcon");
+        return trayWorks;
+    }
+    bool trayWorks = true;
     void HideWindow() override { calls.push_back("HideWindow"); }
     void ShowRefusedWindow() override { calls.push_back("ShowRefusedWindow"); }
     void HideSummaryPanel() override { calls.push_back("HideSummaryPanel"); }

@@ -32,6 +32,8 @@ public:
     void SendSmtp(const MonitorSettings& s, const std::vector<std::string>& body) override {
         Record(Sent{"SMTP", s.recipients, s.subject, body, s.server});
     }
+    void Cancel() override { ++cancels; }
+    int cancels = 0;
 
 private:
     void Record(Sent s) {

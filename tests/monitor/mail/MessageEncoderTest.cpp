@@ -4,6 +4,7 @@
 #include <string>
 
 #include "monitor/mail/MailErrors.h"
+#include "monitor/mail/MailHeaders.h"
 #include "monitor/mail/TmsMessage.h"
 #include "monitor/mail/TmsMessageEncoder.h"
 
@@ -53,8 +54,41 @@ TEST(MessageEncoder, SenderLine) {
     message.Sender.SetName("A. Lee");
     EXPECT_EQ(FirstLine(Encode(message)), "From:     \"A. Lee\" <ann@example.com>");
 
-    message.Sender.SetName("\"A. Lee\" jr");  // already quoted: left alone
-    EXPECT_EQ(FirstLine(Encode(message)), "From:     \"A. Lee\" jr <ann@example.com>");
+    message.Sender.SetName("\"A. Lee\" jr");
+    EXPECT_EQ(FirstLine(Encode(message)), "From:     \"\\\"A. Lee\\\" jr\" <ann@example.com>");
+
+    for (const char* name : {"Smith, John", "a (b)", "<x>", "[y]", "p:q", "r;s", "t@u"}) {
+        message.Sender.SetName(name);
+        EXPECT_EQ(FirstLine(Encode(message)),
+                  "From:     \"" + std::string(name) + "\" <ann@example.com>");
+    }
+    message.Sender.SetName("back\\slash");
+    EXPECT_EQ(FirstLine(Encode(message)), "From:     \"back\\\\slash\" <ann@example.com>");
+}
+
+TEST(MessageEncoder, DateAndMessageIdFollowTheSubject) {
+    TmsMessage message = BasicMessage();
+    message.Date = "Tue, 08 Dec 2026 14:05:09 +0100";
+    message.MessageId = "<1.2@example.com>";
+    EXPECT_NE(Encode(message).find("Subject: Changes\r\n"
+                                   "Date: Tue, 08 Dec 2026 14:05:09 +0100\r\n"
+                                   "Message-ID: <1.2@example.com>\r\n" +
+                                   kMimeLines),
+              std::string::npos);
+}
+
+TEST(MessageEncoder, EightBitBodyDeclaresTheCharsetAndGoesQuotedPrintable) {
+    TmsMessage message = BasicMessage();
+    message.Charset = "windows-1252";
+    const std::string plain = Encode(message);
+    EXPECT_NE(plain.find(kMimeLines + "Content-Transfer-Encoding: 7bit\r\n"), std::string::npos);
+
+    message.Body = {"Added C:\\caf\xe9.txt"};
+    EXPECT_NE(Encode(message).find("Content-Type: text/plain; charset=\"windows-1252\"\r\n"
+                                   "Content-Transfer-Encoding: quoted-printable\r\n"
+                                   "\r\n"
+                                   "Added C:\\caf=E9.txt\r\n"),
+              std::string::npos);
 }
 
 TEST(MessageEncoder, RecipientLines) {
@@ -118,7 +152,7 @@ TEST(MessageEncoder, LineBreaksInFieldsCannotStartHeaderLines) {
     message.Recipients.Add("bob@x\rX-C: 3", "Bob");
     const std::string encoded = Encode(message);
     EXPECT_NE(encoded.find("\r\nSubject: Hi  Bcc: eve@example.com\r\n"), std::string::npos);
-    EXPECT_NE(encoded.find("From:     Ann X-B: 2 <ann@example.com  X-A: 1>\r\n"),
+    EXPECT_NE(encoded.find("From:     \"Ann X-B: 2\" <ann@example.com  X-A: 1>\r\n"),
               std::string::npos);
     EXPECT_NE(encoded.find("\r\nTo:       Bob <bob@x X-C: 3>\r\n"), std::string::npos);
 }
@@ -211,6 +245,29 @@ TEST(MessageCheck, RequiresSenderAndOneRecipientAddress) {
     }
     message.BCC.Add("hidden@example.com", "");
     EXPECT_NO_THROW(message.Check());
+}
+
+TEST(MailHeaders, DateMessageIdAndCharsetNames) {
+    std::tm local{};
+    local.tm_year = 126;
+    local.tm_mon = 11;
+    local.tm_mday = 8;
+    local.tm_wday = 2;
+    local.tm_hour = 14;
+    local.tm_min = 5;
+    local.tm_sec = 9;
+    EXPECT_EQ(FormatMailDate(local, 60), "Tue, 08 Dec 2026 14:05:09 +0100");
+    EXPECT_EQ(FormatMailDate(local, -330), "Tue, 08 Dec 2026 14:05:09 -0530");
+
+    const std::string id = NewMessageId("ann@example.com");
+    EXPECT_EQ(id.front(), '<');
+    EXPECT_EQ(id.substr(id.size() - 13), "@example.com>");
+    EXPECT_NE(NewMessageId("ann@example.com"), id);
+    EXPECT_EQ(NewMessageId("Ann <odd>").substr(NewMessageId("x").find('@')), "@vigilon.invalid>");
+
+    EXPECT_EQ(CharsetOfCodePage(1252), "windows-1252");
+    EXPECT_EQ(CharsetOfCodePage(1250), "windows-1250");
+    EXPECT_EQ(CharsetOfCodePage(932), "shift_jis");
 }
 
 }  // namespace

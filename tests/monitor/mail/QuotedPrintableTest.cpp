@@ -60,15 +60,17 @@ TEST(QuotedPrintable, EscapesControlEqualsAndHighCharacters) {
               (Lines{"a=3Db=09c\x7f=80=FF=01 d~"}));
 }
 
-TEST(QuotedPrintable, SoftBreaksOnAllButTheLastSegment) {
-    EXPECT_EQ(QuotedPrintableLines(std::string(65, '=') + "\r\nok"), (Lines{[] {
-                                                                                std::string s;
-                                                                                for (int i = 0;
-                                                                                     i < 65; ++i)
-                                                                                    s += "=3D";
-                                                                                return s + "=";
-                                                                            }(),
-                                                                            "", "ok"}));
+std::string Escaped(int count) {
+    std::string s;
+    for (int i = 0; i < count; ++i) s += "=3D";
+    return s;
+}
+
+// Escapes count against the 76 characters of a line: 25 of them and a soft break fill one.
+TEST(QuotedPrintable, SoftBreaksOnAllButTheLastSegmentAndNoLineOver76) {
+    EXPECT_EQ(QuotedPrintableLines(std::string(65, '=') + "\r\nok"),
+              (Lines{Escaped(25) + "=", Escaped(25) + "=", Escaped(15), "ok"}));
+    EXPECT_EQ(QuotedPrintableLines("x" + std::string(25, '=')), (Lines{"x" + Escaped(25)}));
 }
 
 TEST(QuotedPrintable, TrailingSpaceOfAParagraphIsEscaped) {
@@ -136,6 +138,7 @@ TEST(QuotedPrintable, RandomTextsDecodeToThemselves) {
         for (const std::string& line : lines) {
             for (unsigned char c : line) ASSERT_TRUE(c >= 32 && c < 128) << "round " << round;
             ASSERT_TRUE(line.empty() || line.back() != ' ') << "round " << round;
+            ASSERT_LE(line.size(), kMaxEncodedLineLength) << "round " << round;
         }
         ASSERT_EQ(Decode(lines), NormalizeLineEnds(text)) << "round " << round;
     }

@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <regex>
+
+// A full disk is played with a file size limit, which only POSIX systems have.
+#if __has_include(<sys/resource.h>)
+#include <sys/resource.h>
+#endif
 #include <optional>
 #include <memory>
 #include <sstream>
@@ -198,12 +205,52 @@ TEST_F(SmtpDialogue, ServerRepliesOfTheWrongClassEndTheSendAfterQuit) {
     }
 }
 
-TEST_F(SmtpDialogue, QuitRefusedIsAnErrorAndStillCloses) {
-    Script({"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n",
-            "250 queued\r\n", "500 what\r\n"});
-    EXPECT_EQ(SendFails<EServerError>(), "500 what");
+// Once the server has taken the mail it counts as sent, whatever QUIT brings.
+TEST_F(SmtpDialogue, QuitAfterAnAcceptedMailCannotFailTheSend) {
+    for (const std::string& quitReply :
+         {std::string("500 what\r\n"), ScriptedSocketApi::kSilence, ScriptedSocketApi::kReset}) {
+        api = ScriptedSocketApi();
+        Script({"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n",
+                "250 queued\r\n", quitReply});
+        EXPECT_NO_THROW(smtp.Send()) << quitReply;
+        EXPECT_EQ(api.commands.back(), "QUIT");
+        EXPECT_FALSE(api.SocketOpen());
+    }
+}
+
+#if __has_include(<sys/resource.h>)
+
+// Writes to files beyond a few bytes fail, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int);
+};
+
+TEST_F(SmtpDialogue, AMessageThatCannotBeSpooledIsNeverSent) {
+    ScriptSuccess();
+    message.Body.assign(100, std::string(70, 'x'));
+    {
+        const FileSizeLimit limit(512);
+        EXPECT_EQ(SendFails<EMessageError>(), kSpoolFailedMessage);
+    }
+    EXPECT_EQ(std::count(api.commands.begin(), api.commands.end(), "DATA"), 0);
     EXPECT_FALSE(api.SocketOpen());
 }
+#endif
 
 TEST_F(SmtpDialogue, MessageChecksComeAfterTheGreetingAndBeforeTheEnvelope) {
     message.Sender.SetAddress("");
@@ -299,7 +346,7 @@ TEST_F(SmtpDialogue, HostResolution) {
     smtp.Close();
 
     smtp.Server = "nowhere.example.com";
-    EXPECT_EQ(SendFails<ESocketError>(), "Error #11001");
+    EXPECT_EQ(SendFails<ESocketError>(), "Error #11001 (nowhere.example.com)");
     api.errorTexts[11001] = "Host not found";
     EXPECT_EQ(SendFails<ESocketError>(), "Host not found");
 
@@ -323,9 +370,14 @@ TEST_F(SmtpDialogue, LocalHostNameFallsBackToTheServerHost) {
 
 TEST_F(SmtpDialogue, ConnectFailures) {
     api.connectError = kWsaConnectionRefused;
-    EXPECT_EQ(SendFails<ESocketError>(), "Error #10061");
+    EXPECT_EQ(SendFails<ESocketError>(), "Error #10061 (mail.example.com:587)");
     EXPECT_FALSE(api.SocketOpen());
     EXPECT_TRUE(api.sent.empty());
+    api.systemErrorTexts[kWsaConnectionRefused] = "No connection could be made.";
+    smtp.Server = "127.0.0.1";
+    api.servicePort.reset();
+    EXPECT_EQ(SendFails<ESocketError>(),
+              "Error #10061: No connection could be made. (127.0.0.1:25)");
 
     api.connectError = 0;
     api.connectTimesOut = true;
@@ -343,7 +395,7 @@ TEST_F(SmtpDialogue, SilenceTimesOutClosesAndSendsNoQuit) {
 
 TEST_F(SmtpDialogue, ResetClosesTheSocket) {
     Script({"220 ready\r\n", "250 hello\r\n", ScriptedSocketApi::kReset});
-    EXPECT_EQ(SendFails<ESocketError>(), "Error #10054");
+    EXPECT_EQ(SendFails<ESocketError>(), "Error #10054 (mail.example.com:587)");
     EXPECT_EQ(api.commands, (Lines{"HELO workstation", "MAIL FROM:<ann@example.com>"}));
     EXPECT_FALSE(api.SocketOpen());
 }
@@ -355,7 +407,7 @@ TEST_F(SmtpDialogue, ServerClosingMidReplyEndsWithWhatArrived) {
     EXPECT_FALSE(api.SocketOpen());
 
     api = ScriptedSocketApi();
-    EXPECT_EQ(SendFails<ESocketError>(), "Error #10054");
+    EXPECT_EQ(SendFails<ESocketError>(), "Error #10054 (mail.example.com:587)");
     EXPECT_FALSE(api.SocketOpen());
 }
 
@@ -415,19 +467,9 @@ TEST_F(SmtpDialogue, LibraryIsCleanedUpOncePerConnection) {
     EXPECT_EQ(api.cleanups, 2);
 }
 
-TEST_F(SmtpDialogue, EventsDuringTheSendCannotStartAnotherOne) {
-    ScriptSuccess();
-    std::string nested;
-    api.onProcessEvents = [&] {
-        try {
-            smtp.Send();
-        } catch (const ESocketError& error) {
-            nested = error.what();
-        }
-    };
-    smtp.Send();
-    EXPECT_EQ(nested, "A mail is already being sent");
-    EXPECT_EQ(api.commands.back(), "QUIT");
+// A mailer over one scripted socket layer, made when the mailer asks for it.
+SmtpMailer::SocketApiFactory Handing(std::unique_ptr<ScriptedSocketApi>& owned) {
+    return [&owned] { return std::unique_ptr<SocketApi>(std::move(owned)); };
 }
 
 TEST(SmtpMailer, ComposesTheNotificationAndSends) {
@@ -436,7 +478,7 @@ TEST(SmtpMailer, ComposesTheNotificationAndSends) {
     api.replies = {"220 ready\r\n", "250 hello\r\n", "250 ok\r\n",     "250 ok\r\n",
                    "250 ok\r\n",    "354 go\r\n",    "250 queued\r\n", "221 bye\r\n"};
     int eventsBeforeConnect = -1;
-    SmtpMailer mailer(std::move(owned));
+    SmtpMailer mailer(Handing(owned));
     NotificationMail mail;
     mail.server = "mail.example.com";
     mail.senderName = "Vigilon";
@@ -456,14 +498,41 @@ TEST(SmtpMailer, ComposesTheNotificationAndSends) {
         api.data.find("\r\nTo:       \"bob@example.com\" <bob@example.com>,\r\n           <>\r\n"),
         std::string::npos);
     EXPECT_NE(api.data.find("\r\nSubject: Folder changes\r\n"), std::string::npos);
-    EXPECT_FALSE(mailer.Busy());
+    EXPECT_TRUE(std::regex_search(
+        api.data, std::regex("\r\nDate: (Mon|Tue|Wed|Thu|Fri|Sat|Sun), [0-9]{2} "
+                             "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [0-9]{4} "
+                             "[0-9]{2}:[0-9]{2}:[0-9]{2} [+-][0-9]{4}\r\n")))
+        << api.data;
+    EXPECT_TRUE(std::regex_search(api.data,
+                                  std::regex("\r\nMessage-ID: <[0-9a-f.]+@vigilon\\.invalid>\r\n")))
+        << api.data;
+}
+
+TEST(SmtpMailer, TheSocketLayerIsMadeAtTheFirstSendAndItsFailureIsThatSendsError) {
+    int made = 0;
+    SmtpMailer mailer([&made]() -> std::unique_ptr<SocketApi> {
+        ++made;
+        throw EWinsockDLLError("Winsock not found");
+    });
+    EXPECT_EQ(made, 0);
+    NotificationMail mail{"mail.example.com",  "", "ann@example.com",
+                          {"bob@example.com"}, "", {"x"}};
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        try {
+            mailer.Send(mail);
+            FAIL() << "no error";
+        } catch (const EWinsockDLLError& error) {
+            EXPECT_STREQ(error.what(), "Winsock not found");
+        }
+        EXPECT_EQ(made, attempt);
+    }
 }
 
 TEST(SmtpMailer, FailuresCarryTheirText) {
     auto owned = std::make_unique<ScriptedSocketApi>();
     owned->replies = {"220 ready\r\n", "250 hello\r\n", "250 ok\r\n", "550 unknown user\r\n",
                       "221 bye\r\n"};
-    SmtpMailer mailer(std::move(owned));
+    SmtpMailer mailer(Handing(owned));
     NotificationMail mail{"mail.example.com",     "", "ann@example.com",
                           {"nobody@example.com"}, "", {"x"}};
     try {
@@ -472,7 +541,6 @@ TEST(SmtpMailer, FailuresCarryTheirText) {
     } catch (const EMailError& error) {
         EXPECT_STREQ(error.what(), "550 unknown user");
     }
-    EXPECT_FALSE(mailer.Busy());
 }
 
 }  // namespace

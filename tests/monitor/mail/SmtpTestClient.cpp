@@ -2,6 +2,7 @@
 //
 //   smtp_test_client --server HOST[:PORT] [--sender ADDRESS] [--sender-name NAME]
 //                    [--to ADDRESS]... [--subject TEXT] [--body-file PATH] [--timeout SECONDS]
+//                    [--charset NAME]
 //
 // Prints "OK", or "ERROR <kind>" and the error text on the next line; exits
 // with 0, 1 on a mail error, 2 on bad arguments.
@@ -64,6 +65,8 @@ bool ParseArguments(int argc, char** argv, NotificationMail& mail, int& timeOut)
             mail.body = ReadLines(value);
         else if (name == "--timeout")
             timeOut = std::atoi(value);
+        else if (name == "--charset")
+            mail.charset = value;
         else
             return false;
     }
@@ -80,8 +83,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        SmtpMailer mailer(CreatePlatformSocketApi());
-        mailer.SetTimeOut(timeOut);
+        SmtpMailer mailer(CreatePlatformSocketApi, timeOut);
         mailer.Send(mail);
     } catch (const EMailError& error) {
         std::printf("ERROR %s\n%s\n", Kind(error), error.what());

@@ -17,6 +17,23 @@ def free_port():
         return s.getsockname()[1]
 
 
+def wait_until(predicate, timeout, step=0.05):
+    """Polls predicate until it holds or timeout seconds have passed; returns its last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value or time.monotonic() >= deadline:
+            return value
+        time.sleep(step)
+
+
+def read_lines(path):
+    if not os.path.exists(path):
+        return []
+    with open(path, "rb") as log:
+        return log.read().split(b"\n")[:-1]
+
+
 class Server:
     """A helper server process; started on construction, stopped by stop()."""
 

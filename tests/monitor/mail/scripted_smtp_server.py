@@ -1,6 +1,7 @@
 """A scripted SMTP server on 127.0.0.1 that misbehaves on purpose. It serves
 one connection at a time, logs every line it receives (and "<eof>" when the
-client closes) to the transcript file, and answers as its mode says:
+client closes) to the transcript file, ends each session's log with
+"<closed>" once it has closed its side, and answers as its mode says:
 
   normal        a plain, accepting server
   multiline     greets with "220-first" and "220 second"
@@ -18,6 +19,7 @@ import argparse
 import socket
 import struct
 
+SESSION_OVER = b"<closed>"
 REJECT = b"550 5.1.1 <nobody@example.com>: Recipient address rejected\r\n"
 
 
@@ -128,6 +130,8 @@ def main():
             pass
         finally:
             conn.close()
+            with open(args.transcript, "ab") as out:
+                out.write(SESSION_OVER + b"\n")
 
 
 if __name__ == "__main__":

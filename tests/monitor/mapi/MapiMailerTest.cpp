@@ -71,26 +71,5 @@ TEST_F(MapiMailerTest, LaterSendsReplaceRecipientsSubjectAndBodyAndKeepTheSessio
     EXPECT_EQ(mail.recipients[0].address, "SMTP:bob");
 }
 
-TEST_F(MapiMailerTest, SendDuringASendIsRefusedAndLeavesTheRunningOneAlone) {
-    std::string nestedError;
-    state.duringSend = [&] {
-        state.duringSend = nullptr;
-        try {
-            mailer.Send({"eve"}, "nested", {"x"});
-        } catch (const EMailError& error) {
-            nestedError = error.what();
-        }
-    };
-    mailer.Send({"ann", "bob"}, "outer", {"y"});
-
-    EXPECT_EQ(nestedError, kMapiBusyMessage);
-    ASSERT_EQ(state.sent.size(), 1u);
-    EXPECT_EQ(state.sent[0].subject, "outer");
-    EXPECT_EQ(
-        std::count(state.calls.begin(), state.calls.end(), "ResolveName:" + kSession + ":eve:9"),
-        0);
-    EXPECT_FALSE(mailer.Busy());
-}
-
 }  // namespace
 }  // namespace vigilon

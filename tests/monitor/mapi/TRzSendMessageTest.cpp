@@ -287,22 +287,5 @@ TEST_F(TRzSendMessageTest, OtherFailuresKeepTheSession) {
     EXPECT_EQ(sender.Session(), 0x5e55u);
 }
 
-TEST_F(TRzSendMessageTest, SendFromAnEventDuringASendIsRefused) {
-    std::string nestedError;
-    bool busyDuringSend = false;
-    state.duringSend = [&] {
-        busyDuringSend = sender.Busy();
-        state.duringSend = nullptr;
-        nestedError = SendError();
-    };
-    sender.ToRecipients = {"ann"};
-    sender.Send();
-
-    EXPECT_TRUE(busyDuringSend);
-    EXPECT_EQ(nestedError, kMapiBusyMessage);
-    EXPECT_FALSE(sender.Busy());
-    EXPECT_EQ(state.sent.size(), 1u);
-}
-
 }  // namespace
 }  // namespace vigilon

@@ -125,6 +125,29 @@ TEST(Win32DirectoryLister, TimeIsPackedLocalLastWriteTime) {
     EXPECT_EQ(checked, 2);
 }
 
+std::int32_t PackedDosTime(unsigned year, unsigned month, unsigned day, unsigned hour) {
+    return static_cast<std::int32_t>(((year - 1980u) << 25) | (month << 21) | (day << 16) |
+                                     (hour << 11));
+}
+
+// Run with TZ=Europe/Berlin: one hour ahead of UTC in winter, two in summer.
+// Whatever the season today, each file keeps the local time of its own date,
+// so a clock change changes no listed time.
+TEST(Win32DirectoryLister, EachTimeFollowsTheDaylightRuleOfItsOwnDate) {
+    const char* zone = std::getenv("TZ");
+    if (zone == nullptr || std::string(zone) != "Europe/Berlin") GTEST_SKIP() << "needs TZ";
+    TempFolder folder;
+    SetWriteTime(folder.Make("winter.txt"), 2026, 1, 15, 11, 0, 0);
+    SetWriteTime(folder.Make("summer.txt"), 2026, 7, 15, 11, 0, 0);
+    std::vector<DirEntry> entries;
+    ASSERT_TRUE(Win32DirectoryLister().List(folder.Path() + "\\*.txt", entries));
+    ASSERT_EQ(entries.size(), 2u);
+    for (const auto& e : entries) {
+        const bool summer = e.name == "summer.txt";
+        EXPECT_EQ(e.dosTime, PackedDosTime(2026, summer ? 7 : 1, 15, summer ? 13 : 12)) << e.name;
+    }
+}
+
 TEST(Win32DirectoryLister, DateAfter2043IsNegative) {
     TempFolder folder;
     const std::string file = folder.Make("future.txt");

@@ -40,6 +40,7 @@ public:
     std::size_t bytesPerSend = SIZE_MAX;
     bool blockEveryOtherCall = false;  // send and receive report would-block on every other call
     std::map<int, std::string> errorTexts;
+    std::map<int, std::string> systemErrorTexts;
 
     // What the client did.
     std::string sent;
@@ -162,6 +163,10 @@ public:
     std::string ErrorText(int error) override {
         const auto found = errorTexts.find(error);
         return found == errorTexts.end() ? std::string() : found->second;
+    }
+    std::string SystemErrorText(int error) override {
+        const auto found = systemErrorTexts.find(error);
+        return found == systemErrorTexts.end() ? std::string() : found->second;
     }
 
 private:

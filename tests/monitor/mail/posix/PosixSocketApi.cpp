@@ -1,4 +1,4 @@
-#include "monitor/mail/PosixSocketApi.h"
+#include "monitor/mail/posix/PosixSocketApi.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

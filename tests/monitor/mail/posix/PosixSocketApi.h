@@ -31,6 +31,7 @@ public:
     void Cancel() override { canceled_ = true; }
     void ProcessEvents() override {}
     std::string ErrorText(int) override { return {}; }
+    std::string SystemErrorText(int) override { return {}; }
 
 private:
     int fd_ = -1;
