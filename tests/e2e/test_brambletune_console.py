@@ -7,6 +7,8 @@ from brambletune_case import EMPTY_CAPTION, KEY, SAVE_QUESTION, BrambletuneCase
 from testbed import wait_until
 
 WM_LBUTTONDBLCLK = 0x203
+WM_LBUTTONUP = 0x202
+TRAY_CALLBACK = 0x401
 PANEL_SPOT = (40 << 16) | 180  # y 40, x 180: between the labels and the buttons
 
 
@@ -79,6 +81,18 @@ class BrambletuneConsole(BrambletuneCase):
         options = self.settings("Options")["Options"]
         self.assertEqual(len(options), 2 * 332)
         self.assertEqual(options[:8], "03000000", "the display state opens the record")
+
+    def test_tray_clicks_hide_and_bring_back_the_console(self):
+        program = self.start("Brambletune.exe")
+        self.wait_window(EMPTY_CAPTION)
+        tray_left_click = ("post", "frmConsole", str(TRAY_CALLBACK), "0", str(WM_LBUTTONUP))
+        self.assertTrue(self.poke(*tray_left_click))
+        self.assertTrue(wait_until(lambda: not self.visible_windows(EMPTY_CAPTION), 10),
+                        "a tray click did not hide the console")
+        self.assertTrue(self.poke(*tray_left_click))
+        console = self.wait_window(EMPTY_CAPTION)
+        self.press(console, "ctrl+q")
+        self.assertEqual(program.wait(30), 0)
 
     # ---- helpers ----------------------------------------------------------
 
