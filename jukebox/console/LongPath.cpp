@@ -1,27 +1,26 @@
 #include "jukebox/console/LongPath.h"
 
+#include "jukebox/model/AnsiText.h"
 #include "jukebox/model/TextCase.h"
 #include "jukebox/playback/PathNames.h"
 
 namespace brambletune {
 
-std::string ParentPath(const std::string& path) {
-    const auto slash = path.rfind('\\');
+std::string ParentPath(const std::string& path, const TextCase& textCase) {
+    const auto slash = LastBackslash(path, textCase);
     return slash == std::string::npos ? "" : path.substr(0, slash + 1);
 }
 
 std::string GetLongPath(const PathNames& paths, const TextCase& textCase, const std::string& path) {
     if (path.empty()) return "";
-    std::string p = path;
-    std::string sep;
-    if (p.back() == '\\') {
-        sep = "\\";
-        p.pop_back();
-    }
+    // A last byte of 0x5C may be the trail byte of a character, not a backslash.
+    const bool trailing = LastBackslash(path, textCase) == path.size() - 1;
+    const std::string p = trailing ? path.substr(0, path.size() - 1) : path;
+    const std::string sep = trailing ? "\\" : "";
     if (GetShortPath(paths, p) != textCase.Upper(p)) return p + sep;
     const std::string name = paths.LongName(p);
     if (name.empty()) return p + sep;
-    return GetLongPath(paths, textCase, ParentPath(p)) + name + sep;
+    return GetLongPath(paths, textCase, ParentPath(p, textCase)) + name + sep;
 }
 
 }  // namespace brambletune

@@ -105,7 +105,7 @@ protected:
     FakeLyrics lyrics;
     NullPointer pointer;
     MemoryRegistryStore registry;
-    MMCICtrl module{mci, files, paths};
+    MMCICtrl module{mci, files, paths, textCase};
     CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
                   lyrics, pointer, registry}};
     ListedMenu menu;
@@ -115,7 +115,8 @@ protected:
     MemoryDirectoryListing disk;
     NoPump pump;
     MFindFile finder{disk, pump, pointer};
-    ConsoleCommands commands{{box, rows, recent, ui, messages, desktop, registry, finder, files}};
+    ConsoleCommands commands{
+        {box, rows, recent, ui, messages, desktop, registry, finder, files, textCase}};
 
     void SetUp() override {
         ui.commands = &commands;

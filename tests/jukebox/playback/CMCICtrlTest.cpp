@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "jukebox/doubles/AsciiTextCase.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/playback/CMCICtrl.h"
 #include "jukebox/playback/MMCICtrl.h"
@@ -53,7 +54,8 @@ protected:
     ScriptedMci mci;
     testing::MemoryFileSystem files;
     testing::TablePathNames paths;
-    MMCICtrl module{mci, files, paths};
+    testing::DbcsTextCase textCase;
+    MMCICtrl module{mci, files, paths, textCase};
     CMCICtrl device{module};
     std::vector<std::uint32_t> notices;
 
