@@ -265,6 +265,14 @@ TEST_F(CMCICtrlTest, CdTrackNumberUsesBothBytesAndAnyCaseOfExtension) {
     }
 }
 
+// The fixture's code page is double-byte: "\x81." is one character, not a dot.
+TEST_F(CMCICtrlTest, TrailByteIsNotTheDotOfACdTrack) {
+    files.files["D:\\Track\x81.cda"] = CdaFile(0, 2);
+    EXPECT_EQ(device.OpenFile("D:\\Track\x81.cda"), 0u);
+    ASSERT_FALSE(mci.calls.empty());
+    EXPECT_EQ(mci.calls[0].deviceType, "");
+}
+
 TEST_F(CMCICtrlTest, CdTrackPlaysWithinTrackAndCountsFromItsStart) {
     OpenTrack2(180000, 200000);
     EXPECT_EQ(device.Play(5000), 0u);

@@ -139,5 +139,17 @@ TEST(Win32TextCase, UsesTheAnsiCodePage) {
     EXPECT_EQ(FixCase("SOME BAND", tc), "Some Band");
 }
 
+// A thread cannot switch the ANSI code page, so only what holds in every code
+// page is checked: ASCII bytes never start a double-byte character.
+TEST(Win32TextCase, AsciiBytesAreNeverLeadBytes) {
+    Win32TextCase tc;
+    for (int c = 0; c < 0x80; ++c) EXPECT_FALSE(tc.IsLeadByte(static_cast<char>(c))) << c;
+    if (GetACP() == 1252) {
+        EXPECT_FALSE(tc.IsLeadByte('\x95'));
+    } else {
+        GTEST_LOG_(INFO) << "ANSI code page " << GetACP() << ": lead bytes above 0x7F not checked";
+    }
+}
+
 }  // namespace
 }  // namespace brambletune
