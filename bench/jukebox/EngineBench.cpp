@@ -51,7 +51,7 @@ struct Bench {
     FakeLyrics lyrics;
     NullPointer pointer;
     MemoryRegistryStore registry;
-    MMCICtrl module{mci, files, paths};
+    MMCICtrl module{mci, files, paths, textCase};
     CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
                   lyrics, pointer, registry}};
 

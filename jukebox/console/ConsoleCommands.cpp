@@ -5,8 +5,10 @@
 #include "jukebox/console/CRecentFiles.h"
 #include "jukebox/console/MFindFile.h"
 #include "jukebox/console/PlaylistRows.h"
+#include "jukebox/model/AnsiText.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
+#include "jukebox/model/TextCase.h"
 #include "jukebox/playback/CJukeBox.h"
 #include "jukebox/playback/ConsoleView.h"
 #include "jukebox/playback/MciApi.h"
@@ -127,7 +129,7 @@ void ConsoleCommands::mnuSong_Click(std::int32_t index) {
         break;
     case 12: {
         if (selected == 0) break;
-        const std::string folder = ParentPath(s_.box.SelectedSong().songPath);
+        const std::string folder = ParentPath(s_.box.SelectedSong().songPath, s_.textCase);
         const std::uint32_t attributes = s_.shell.Attributes(folder);
         if (attributes == DesktopShell::kNoFile || !(attributes & DesktopShell::kDirectoryOnly))
             s_.messages.Show("Path " + folder + " not found", "Invalid Path",
@@ -313,10 +315,11 @@ void ConsoleCommands::AddFolder(const std::string& folder) {
 void ConsoleCommands::Drop(const std::vector<std::string>& files) {
     if (files.empty()) return;
     const std::string& first = files.front();
-    const bool album = first.size() >= 3 &&
-                       std::toupper(static_cast<unsigned char>(first[first.size() - 3])) == 'A' &&
-                       std::toupper(static_cast<unsigned char>(first[first.size() - 2])) == 'L' &&
-                       std::toupper(static_cast<unsigned char>(first[first.size() - 1])) == 'B';
+    // The last three characters, not bytes: in a double-byte code page the
+    // 'A' may be the trail byte of a character.
+    const std::size_t tail = first.size() < 3 ? 0 : first.size() - 3;
+    const bool album = first.size() >= 3 && IsCharStart(first, tail, s_.textCase) &&
+                       s_.textCase.Upper(first.substr(tail)) == "ALB";
     if (album) {
         OpenAlbum(first);
         if (HasSongs() && Options.AutoPlay()) s_.box.PlaySong(0);

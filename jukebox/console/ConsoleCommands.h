@@ -16,6 +16,7 @@ class MFindFile;
 class MessageBoxService;
 class PlaylistRows;
 class RegistryStore;
+class TextCase;
 
 // The console's menus, by their index on the menu bar and below it.
 enum class ConsoleMenu { Album, Song, Mode, PlayList, Help, Remove, Sort, Recent };
@@ -91,6 +92,7 @@ public:
         RegistryStore& registry;
         MFindFile& finder;
         const FileSystem& files;
+        const TextCase& textCase;
     };
 
     explicit ConsoleCommands(const Services& services);

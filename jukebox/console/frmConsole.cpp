@@ -300,7 +300,8 @@ void frmConsole::Form_Load() {
     FormMoveSettings.SnapDistance = 20;
     formWindow_ = std::make_unique<Win32FormWindow>(hwnd_);
     formUtils_ = std::make_unique<CFormUtils>(*formWindow_, platform_.registry);
-    mciModule_ = std::make_unique<MMCICtrl>(platform_.mci, platform_.files, platform_.paths);
+    mciModule_ = std::make_unique<MMCICtrl>(platform_.mci, platform_.files, platform_.paths,
+                                            platform_.textCase);
     list_ = std::make_unique<CListView>(Win32SortKey(), platform_.registry);
     finder_ = std::make_unique<MFindFile>(platform_.listing, platform_.pump, platform_.pointer);
     recentMenu_ =
@@ -315,7 +316,7 @@ void frmConsole::Form_Load() {
         platform_.lyrics, platform_.pointer, platform_.registry});
     commands_ = std::make_unique<ConsoleCommands>(ConsoleCommands::Services{
         *box_, *list_, *recentFiles_, *this, platform_.messages, platform_.desktop,
-        platform_.registry, *finder_, platform_.files});
+        platform_.registry, *finder_, platform_.files, platform_.textCase});
     MarkRadioItems();
     box_->Init();
     FormMoveSettings = {Options.EasyMove(), Options.SnapEnabled(), Options.SnapDistance()};

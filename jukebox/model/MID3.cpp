@@ -3,6 +3,7 @@
 #include <cstring>
 #include <istream>
 
+#include "jukebox/model/AnsiText.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/TextCase.h"
@@ -60,25 +61,23 @@ bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag) {
     return true;
 }
 
-PathParts SplitPath(std::string_view path, bool firstDot) {
-    // 1-based character positions; 0 = none.
+PathParts SplitPath(std::string_view path, bool firstDot, const TextCase& textCase) {
+    // 1-based byte positions; 0 = none. The searches go by character: a trail
+    // byte may equal '\\' or '.'.
     using Pos = std::size_t;
-    const auto lastBefore = [&](char c, Pos before) -> Pos {  // last c at a position < before
+    const auto toPos = [](std::size_t at) -> Pos {
+        return at == std::string_view::npos ? 0 : at + 1;
+    };
+    const auto backslashBefore = [&](Pos before) -> Pos {
         if (before <= 1) return 0;
-        const auto p = path.rfind(c, before - 2);
-        return p == std::string_view::npos ? 0 : p + 1;
+        return toPos(LastBackslash(path.substr(0, before - 1), textCase));
     };
     const Pos n = path.size();
-    const Pos p1 = lastBefore('\\', n + 1);
-    const Pos p2 = p1 > 0 ? lastBefore('\\', p1) : 0;
-    const Pos p3 = p2 > 0 ? lastBefore('\\', p2) : 0;
-    Pos dot = 0;
-    if (firstDot) {
-        const auto p = path.find('.', p1 == 0 ? 0 : p1 - 1);
-        dot = p == std::string_view::npos ? 0 : p + 1;
-    } else {
-        dot = lastBefore('.', n + 1);
-    }
+    const Pos p1 = backslashBefore(n + 1);
+    const Pos p2 = p1 > 0 ? backslashBefore(p1) : 0;
+    const Pos p3 = p2 > 0 ? backslashBefore(p2) : 0;
+    Pos dot = firstDot ? toPos(FirstDot(path, textCase, p1 == 0 ? 0 : p1 - 1))
+                       : toPos(LastDot(path, textCase));
     if (dot < p1) dot = 0;
 
     PathParts parts;
@@ -116,7 +115,7 @@ GuessSettings GuessSettingsOf(const OptionsRecord& options) {
 void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings& settings,
                       const FileSystem& fs, const TextCase& textCase) {
     song.songPath = path;
-    const PathParts parts = SplitPath(path, settings.firstDot);
+    const PathParts parts = SplitPath(path, settings.firstDot, textCase);
     const std::string extension = TrimNull(settings.lyricsExtension);
     song.songLyrics = parts.folder + parts.title;
     if (!extension.empty()) song.songLyrics += "." + extension;

@@ -32,15 +32,16 @@ TagRecord DecodeTag(const char* block);
 // too short file, or a folder, has no tag. A read error counts as no tag.
 bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag);
 
-// Takes a media path apart. firstDot: the title ends at the first dot of the file
-// name (true) or at the last dot (false).
+// Takes a media path apart, character by character in the code page of
+// textCase. firstDot: the title ends at the first dot of the file name (true) or
+// at the last dot (false).
 struct PathParts {
     std::string folder;      // up to and including the last backslash
     std::string title;       // file name up to the dot
     std::string containing;  // name of the containing folder, or ""
     std::string parent;      // name of the folder above it, or ""
 };
-PathParts SplitPath(std::string_view path, bool firstDot);
+PathParts SplitPath(std::string_view path, bool firstDot, const TextCase& textCase);
 
 // Proper case (first letter of each word upper, the rest lower) when the text
 // has no lower-case letter; otherwise the text unchanged. Words are separated

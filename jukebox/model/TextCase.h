@@ -5,13 +5,16 @@
 
 namespace brambletune {
 
-// Locale-dependent case mapping of ANSI text. The Windows build uses
-// CharLowerBuffA / CharUpperBuffA (the user's code page); tests use ASCII.
+// Locale-dependent rules of ANSI text. The Windows build uses CharLowerBuffA /
+// CharUpperBuffA and IsDBCSLeadByte (the user's code page); tests use ASCII or a
+// double-byte double.
 class TextCase {
 public:
     virtual ~TextCase() = default;
     virtual std::string Lower(std::string_view text) const = 0;
     virtual std::string Upper(std::string_view text) const = 0;
+    // True when c starts a two-byte character of the code page.
+    virtual bool IsLeadByte(char c) const = 0;
 };
 
 }  // namespace brambletune

@@ -30,4 +30,8 @@ std::string Win32TextCase::Upper(std::string_view text) const {
     return Map(text, [](char* p, DWORD n) { CharUpperBuffA(p, n); });
 }
 
+bool Win32TextCase::IsLeadByte(char c) const {
+    return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE;
+}
+
 }  // namespace brambletune

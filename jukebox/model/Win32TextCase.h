@@ -4,11 +4,13 @@
 
 namespace brambletune {
 
-// Case mapping of the user's ANSI code page: CharLowerBuffA / CharUpperBuffA.
+// The rules of the user's ANSI code page: CharLowerBuffA / CharUpperBuffA and
+// IsDBCSLeadByte.
 class Win32TextCase : public TextCase {
 public:
     std::string Lower(std::string_view text) const override;
     std::string Upper(std::string_view text) const override;
+    bool IsLeadByte(char c) const override;
 };
 
 }  // namespace brambletune

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "jukebox/console/CWaitCursor.h"
+#include "jukebox/model/AnsiText.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
 #include "jukebox/model/TextCase.h"
@@ -317,9 +318,9 @@ void CJukeBox::GoCurrent() {
 
 void CJukeBox::PlayFile(const std::string& path) {
     if (path.empty()) return;
-    const std::size_t dot = path.find_last_of(".\\");
-    const bool album = dot != std::string::npos && path[dot] == '.' &&
-                       s_.textCase.Upper(path.substr(dot + 1)) == "ALB";
+    const std::string name = FileNameOf(path, s_.textCase);
+    const std::size_t dot = LastDot(name, s_.textCase);
+    const bool album = dot != std::string::npos && s_.textCase.Upper(name.substr(dot + 1)) == "ALB";
     if (!album) {
         const std::int32_t before = list.nSongs();
         AddByPath(path);
@@ -430,8 +431,7 @@ void CJukeBox::ShowNowPlaying() {
     s_.console.SetLabel(ConsoleView::kStatusLabel, "Playing");
     if (position > 0) s_.rows.SetSelectedItem(position);
     captionMsg = song.songTitle + " - " + song.songArtist + " - " + song.songAlbum + " - " +
-                 length + " - " + CurrentFileName.substr(CurrentFileName.find_last_of('\\') + 1) +
-                 " - Brambletune";
+                 length + " - " + FileNameOf(CurrentFileName, s_.textCase) + " - Brambletune";
     s_.console.SetCaption(captionMsg);
     s_.console.SetTrayTip(captionMsg);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "jukebox/console/CWaitCursor.h"
+#include "jukebox/model/AnsiText.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
 #include "jukebox/playback/CJukeBox.h"
@@ -37,10 +38,6 @@ std::vector<FileFilter> AlbumFilters() {
             {"Brambletune 2.5 Album", "*.alb"},
             {"Brambletune 2a Album", "*.alb"},
             {"All Files", "*.*"}};
-}
-
-std::string FileNameOf(const std::string& path) {
-    return path.substr(path.find_last_of('\\') + 1);
 }
 
 // "X:\..." or "\\server\...": a playlist line that names its own folder.
@@ -135,7 +132,7 @@ void CJukeBox::ShowAlbumRead(std::int32_t currentSong) {
 }
 
 void CJukeBox::ShowAlbumCaption() {
-    s_.console.SetCaption(FileNameOf(CurrentFileName) + " - Brambletune");
+    s_.console.SetCaption(FileNameOf(CurrentFileName, s_.textCase) + " - Brambletune");
 }
 
 void CJukeBox::DoAppend() {

@@ -1,9 +1,10 @@
 #include "jukebox/playback/CMCICtrl.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "jukebox/model/AnsiText.h"
 #include "jukebox/model/FileSystem.h"
+#include "jukebox/model/TextCase.h"
 #include "jukebox/playback/MMCICtrl.h"
 #include "jukebox/playback/MciApi.h"
 #include "jukebox/playback/PathNames.h"
@@ -15,13 +16,11 @@ namespace {
 // A .cda file names its track in the bytes at these offsets.
 constexpr std::streamoff kCdaTrackOffset = 21;
 
-bool IsCdTrack(const std::string& path) {
-    const auto dot = path.rfind('.');
-    if (dot == std::string::npos) return false;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return extension == "CDA";
+// By character: in a double-byte code page a trail byte may equal '.'.
+bool IsCdTrack(const std::string& path, const TextCase& textCase) {
+    const std::string name = FileNameOf(path, textCase);
+    const auto dot = LastDot(name, textCase);
+    return dot != std::string::npos && textCase.Upper(name.substr(dot + 1)) == "CDA";
 }
 
 std::uint32_t NonNegative(std::int32_t value) {
@@ -48,7 +47,7 @@ void CMCICtrl::Terminate() {
 }
 
 std::uint32_t CMCICtrl::OpenFile(const std::string& path) {
-    const bool cd = IsCdTrack(path);
+    const bool cd = IsCdTrack(path, module_.Text());
     const std::uint16_t track = cd ? ReadCdTrackNumber(path) : 0;
     MciOpenParams open;
     std::uint32_t flags = mci::kWait;

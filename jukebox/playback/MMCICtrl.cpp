@@ -6,8 +6,9 @@
 
 namespace brambletune {
 
-MMCICtrl::MMCICtrl(MciApi& mci, const FileSystem& files, const PathNames& paths)
-    : mci_(mci), files_(files), paths_(paths) {}
+MMCICtrl::MMCICtrl(MciApi& mci, const FileSystem& files, const PathNames& paths,
+                   const TextCase& textCase)
+    : mci_(mci), files_(files), paths_(paths), textCase_(textCase) {}
 
 MMCICtrl::~MMCICtrl() = default;
 

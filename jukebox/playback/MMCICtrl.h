@@ -11,6 +11,7 @@ namespace brambletune {
 class CMCICtrl;
 class FileSystem;
 class PathNames;
+class TextCase;
 
 // What all CMCICtrl instances share: the services they work through, the
 // registry of live instances and the hidden window that receives completion
@@ -19,7 +20,8 @@ class PathNames;
 // Must outlive every CMCICtrl made with it.
 class MMCICtrl {
 public:
-    MMCICtrl(MciApi& mci, const FileSystem& files, const PathNames& paths);
+    MMCICtrl(MciApi& mci, const FileSystem& files, const PathNames& paths,
+             const TextCase& textCase);
     ~MMCICtrl();
     MMCICtrl(const MMCICtrl&) = delete;
     MMCICtrl& operator=(const MMCICtrl&) = delete;
@@ -27,6 +29,7 @@ public:
     MciApi& Mci() { return mci_; }
     const FileSystem& Files() const { return files_; }
     const PathNames& Paths() const { return paths_; }
+    const TextCase& Text() const { return textCase_; }
 
     // The callback for commands sent with mci::kNotify; 0 while no instance is registered.
     std::uintptr_t NotifyWindow() const;
@@ -46,6 +49,7 @@ private:
     MciApi& mci_;
     const FileSystem& files_;
     const PathNames& paths_;
+    const TextCase& textCase_;
     std::vector<CMCICtrl*> instances_;
     std::unique_ptr<MciNotifyWindow> window_;
 };

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "jukebox/model/Win32TextCase.h"
 #include "jukebox/playback/FileDialogText.h"
 
 namespace brambletune {
@@ -36,7 +37,7 @@ public:
 
     bool TakeResult(BOOL chosen, FileDialogResult& result) const {
         if (!chosen) return false;
-        if (!ParseDialogFiles(files_, result)) return false;
+        if (!ParseDialogFiles(files_, Win32TextCase(), result)) return false;
         result.filterIndex = static_cast<std::int32_t>(ofn_.nFilterIndex);
         return true;
     }

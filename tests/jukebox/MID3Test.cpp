@@ -11,7 +11,10 @@ namespace brambletune {
 namespace {
 
 using testing::AsciiTextCase;
+using testing::DbcsTextCase;
 using testing::MemoryFileSystem;
+
+const AsciiTextCase ascii{};
 
 // A 128-byte tag block; text fields NUL-padded unless given at full width.
 std::string TagBlock(const std::string& title, const std::string& artist = "",
@@ -87,7 +90,7 @@ TEST(ReadTag, NoTagCases) {
 }
 
 TEST(SplitPath, FolderTitleContainingAndParent) {
-    const PathParts p = SplitPath("C:\\Music\\SOME BAND\\BEST OF\\FIRST SONG.MP3", false);
+    const PathParts p = SplitPath("C:\\Music\\SOME BAND\\BEST OF\\FIRST SONG.MP3", false, ascii);
     EXPECT_EQ(p.folder, "C:\\Music\\SOME BAND\\BEST OF\\");
     EXPECT_EQ(p.title, "FIRST SONG");
     EXPECT_EQ(p.containing, "BEST OF");
@@ -95,34 +98,49 @@ TEST(SplitPath, FolderTitleContainingAndParent) {
 }
 
 TEST(SplitPath, DotRules) {
-    EXPECT_EQ(SplitPath("C:\\Music\\Mixed Up\\track.one.mp3", false).title, "track.one");
-    EXPECT_EQ(SplitPath("C:\\Music\\Mixed Up\\track.one.mp3", true).title, "track");
-    EXPECT_EQ(SplitPath("C:\\My.Music\\song", false).title, "song");
-    EXPECT_EQ(SplitPath("C:\\My.Music\\song", true).title, "song");
-    EXPECT_EQ(SplitPath("C:\\a\\.hidden", true).title, "");
-    EXPECT_EQ(SplitPath("C:\\a\\name.", false).title, "name");
+    EXPECT_EQ(SplitPath("C:\\Music\\Mixed Up\\track.one.mp3", false, ascii).title, "track.one");
+    EXPECT_EQ(SplitPath("C:\\Music\\Mixed Up\\track.one.mp3", true, ascii).title, "track");
+    EXPECT_EQ(SplitPath("C:\\My.Music\\song", false, ascii).title, "song");
+    EXPECT_EQ(SplitPath("C:\\My.Music\\song", true, ascii).title, "song");
+    EXPECT_EQ(SplitPath("C:\\a\\.hidden", true, ascii).title, "");
+    EXPECT_EQ(SplitPath("C:\\a\\name.", false, ascii).title, "name");
+}
+
+// "\x95\x5C" and "\x81\x2E" are single characters in a code page like 932: their
+// trail bytes are not a backslash or a dot.
+TEST(SplitPath, TrailBytesAreNotBackslashesOrDots) {
+    const DbcsTextCase dbcs;
+    PathParts p = SplitPath("C:\\Music\\Band\x95\x5C\\Song\x95\x5C\x81\x2E.mp3", false, dbcs);
+    EXPECT_EQ(p.folder, "C:\\Music\\Band\x95\x5C\\");
+    EXPECT_EQ(p.title, "Song\x95\x5C\x81\x2E");
+    EXPECT_EQ(p.containing, "Band\x95\x5C");
+    EXPECT_EQ(p.parent, "Music");
+    p = SplitPath("C:\\Music\\\x81\x2Etrack.one.mp3", true, dbcs);
+    EXPECT_EQ(p.title, "\x81\x2Etrack");
+    p = SplitPath("C:\\Music\\Song\x81\x2E", false, dbcs);
+    EXPECT_EQ(p.title, "Song\x81\x2E");
 }
 
 TEST(SplitPath, ShallowAndOddPaths) {
-    PathParts p = SplitPath("C:\\song.mp3", false);
+    PathParts p = SplitPath("C:\\song.mp3", false, ascii);
     EXPECT_EQ(p.folder, "C:\\");
     EXPECT_EQ(p.title, "song");
     EXPECT_EQ(p.containing, "");
     EXPECT_EQ(p.parent, "");
-    p = SplitPath("C:\\Music\\song.mp3", false);
+    p = SplitPath("C:\\Music\\song.mp3", false, ascii);
     EXPECT_EQ(p.containing, "Music");
     EXPECT_EQ(p.parent, "");
-    p = SplitPath("song.mp3", true);
+    p = SplitPath("song.mp3", true, ascii);
     EXPECT_EQ(p.folder, "");
     EXPECT_EQ(p.title, "song");
-    p = SplitPath("", false);
+    p = SplitPath("", false, ascii);
     EXPECT_EQ(p.folder, "");
     EXPECT_EQ(p.title, "");
-    p = SplitPath("C:\\Music\\", false);
+    p = SplitPath("C:\\Music\\", false, ascii);
     EXPECT_EQ(p.folder, "C:\\Music\\");
     EXPECT_EQ(p.title, "");
     EXPECT_EQ(p.containing, "Music");
-    p = SplitPath("\\\\server\\share\\x.wav", false);
+    p = SplitPath("\\\\server\\share\\x.wav", false, ascii);
     EXPECT_EQ(p.containing, "share");
     EXPECT_EQ(p.parent, "server");
 }

@@ -95,7 +95,7 @@ protected:
     SimulatedMci mci;
     TablePathNames paths;
     MemoryFileSystem files;
-    AsciiTextCase textCase;
+    DbcsTextCase textCase;  // as AsciiTextCase for ASCII paths
     RecordingMessageBox messages;
     FakeConsole console;
     PlaylistRows rows{AsciiNoCase()};
@@ -105,7 +105,7 @@ protected:
     FakeLyrics lyrics;
     NullPointer pointer;
     MemoryRegistryStore registry;
-    MMCICtrl module{mci, files, paths};
+    MMCICtrl module{mci, files, paths, textCase};
     CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
                   lyrics, pointer, registry}};
     ListedMenu menu;
@@ -115,7 +115,8 @@ protected:
     MemoryDirectoryListing disk;
     NoPump pump;
     MFindFile finder{disk, pump, pointer};
-    ConsoleCommands commands{{box, rows, recent, ui, messages, desktop, registry, finder, files}};
+    ConsoleCommands commands{
+        {box, rows, recent, ui, messages, desktop, registry, finder, files, textCase}};
 
     void SetUp() override {
         ui.commands = &commands;
@@ -215,6 +216,22 @@ TEST_F(ConsoleCommandsTest, DroppedAlbumOpensAloneAndDroppedFoldersAreSearched) 
     commands.Drop({"C:\\x.ALB", "C:\\two.wav"});
     EXPECT_EQ(box.list.nSongs(), 4);
     EXPECT_EQ(box.CurrentFileName, "C:\\x.ALB");
+
+    // "\x81" leads a two-byte character whose trail byte is the 'A': the name
+    // does not end in the three characters "ALB".
+    ASSERT_TRUE(SaveAlbumFile(files,
+                              "C:\\y\x81"
+                              "ALB",
+                              box.list, 1, 0));
+    box.Clear();
+    commands.Drop(
+        {"C:\\y\x81"
+         "ALB"});
+    ASSERT_EQ(box.list.nSongs(), 1);
+    EXPECT_EQ(box.list.song(0).songPath,
+              "C:\\y\x81"
+              "ALB");
+    EXPECT_EQ(box.CurrentFileName, "");
 }
 
 TEST(ConsoleRules, TheIconLeavesANarrowPanelAndTheListTakesAHiddenSlidersRoom) {

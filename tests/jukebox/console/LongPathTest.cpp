@@ -9,6 +9,7 @@ namespace brambletune {
 namespace {
 
 using testing::AsciiTextCase;
+using testing::DbcsTextCase;
 using testing::TablePathNames;
 
 // C:\Program Files\Songs Folder\Track One.mp3, whose short form is
@@ -61,9 +62,17 @@ TEST_F(LongPathTest, MissingFileIsPassedOnUnchanged) {
 }
 
 TEST(ParentPathTest, TextUpToTheLastBackslash) {
-    EXPECT_EQ(ParentPath("C:\\Music\\Song.mp3"), "C:\\Music\\");
-    EXPECT_EQ(ParentPath("C:\\Music\\"), "C:\\Music\\");
-    EXPECT_EQ(ParentPath("Song.mp3"), "");
+    const AsciiTextCase ascii;
+    EXPECT_EQ(ParentPath("C:\\Music\\Song.mp3", ascii), "C:\\Music\\");
+    EXPECT_EQ(ParentPath("C:\\Music\\", ascii), "C:\\Music\\");
+    EXPECT_EQ(ParentPath("Song.mp3", ascii), "");
+}
+
+// "\x95\x5C" is one character in a code page like 932, not a letter and a backslash.
+TEST(ParentPathTest, TrailByteIsNotABackslash) {
+    const DbcsTextCase dbcs;
+    EXPECT_EQ(ParentPath("C:\\Music\\Song\x95\x5C.mp3", dbcs), "C:\\Music\\");
+    EXPECT_EQ(ParentPath("Song\x95\x5C", dbcs), "");
 }
 
 }  // namespace

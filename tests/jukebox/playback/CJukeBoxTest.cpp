@@ -30,7 +30,7 @@ protected:
     SimulatedMci mci;
     TablePathNames paths;
     MemoryFileSystem files;
-    AsciiTextCase textCase;
+    DbcsTextCase textCase;  // as AsciiTextCase for ASCII paths
     RecordingMessageBox messages;
     FakeConsole console;
     PlaylistRows rows{AsciiNoCase()};
@@ -40,7 +40,7 @@ protected:
     FakeLyrics lyrics;
     NullPointer pointer;
     MemoryRegistryStore registry;
-    MMCICtrl module{mci, files, paths};
+    MMCICtrl module{mci, files, paths, textCase};
     CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
                   lyrics, pointer, registry}};
 
@@ -385,6 +385,17 @@ TEST_F(JukeBoxTest, AFileGivenFromOutsideIntoAnEmptyListPlaysAtOnce) {
     box.PlayFile(Path("a"));
     EXPECT_EQ(mci.Playing(), Files{Path("a")});
     EXPECT_EQ(console.caption, "a -  - m - 0:05 -  - Brambletune");
+}
+
+// "\x95\x5C" is one character in a code page like 932, not a letter and a backslash.
+TEST_F(JukeBoxTest, AlbumFileNameIsCutAtTheRealBackslash) {
+    Options.SetAutoPlay(true);
+    Song("a");
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\Mix\x95\x5C.alb", box.list, 1, 0));
+    box.Clear();
+    box.PlayFile("C:\\Mix\x95\x5C.alb");
+    EXPECT_EQ(box.CurrentFileName, "C:\\Mix\x95\x5C.alb");
+    EXPECT_EQ(console.caption, "a -  - m - 0:30 - Mix\x95\x5C.alb - Brambletune");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "jukebox/doubles/AsciiTextCase.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/playback/CMCICtrl.h"
 #include "jukebox/playback/MMCICtrl.h"
@@ -53,7 +54,8 @@ protected:
     ScriptedMci mci;
     testing::MemoryFileSystem files;
     testing::TablePathNames paths;
-    MMCICtrl module{mci, files, paths};
+    testing::DbcsTextCase textCase;
+    MMCICtrl module{mci, files, paths, textCase};
     CMCICtrl device{module};
     std::vector<std::uint32_t> notices;
 
@@ -261,6 +263,14 @@ TEST_F(CMCICtrlTest, CdTrackNumberUsesBothBytesAndAnyCaseOfExtension) {
         if (call.command != "status") continue;
         EXPECT_EQ(call.track, 0u);
     }
+}
+
+// The fixture's code page is double-byte: "\x81." is one character, not a dot.
+TEST_F(CMCICtrlTest, TrailByteIsNotTheDotOfACdTrack) {
+    files.files["D:\\Track\x81.cda"] = CdaFile(0, 2);
+    EXPECT_EQ(device.OpenFile("D:\\Track\x81.cda"), 0u);
+    ASSERT_FALSE(mci.calls.empty());
+    EXPECT_EQ(mci.calls[0].deviceType, "");
 }
 
 TEST_F(CMCICtrlTest, CdTrackPlaysWithinTrackAndCountsFromItsStart) {

@@ -139,5 +139,18 @@ TEST(Win32TextCase, UsesTheAnsiCodePage) {
     EXPECT_EQ(FixCase("SOME BAND", tc), "Some Band");
 }
 
+// A thread cannot switch the ANSI code page, so only what the default one says
+// is checked: ASCII bytes never start a character, and in a single-byte code
+// page no byte does.
+TEST(Win32TextCase, LeadBytesFollowTheDefaultCodePage) {
+    Win32TextCase tc;
+    CPINFO info{};
+    ASSERT_TRUE(GetCPInfo(CP_ACP, &info));
+    const int last = info.MaxCharSize == 1 ? 0xFF : 0x7F;
+    for (int c = 0; c <= last; ++c) EXPECT_FALSE(tc.IsLeadByte(static_cast<char>(c))) << c;
+    if (info.MaxCharSize != 1)
+        GTEST_LOG_(INFO) << "ANSI code page " << GetACP() << ": lead bytes above 0x7F not checked";
+}
+
 }  // namespace
 }  // namespace brambletune

@@ -93,7 +93,7 @@ protected:
     FakeLyrics lyrics;
     NullPointer pointer;
     MemoryRegistryStore registry;
-    MMCICtrl module{mci, files, paths};
+    MMCICtrl module{mci, files, paths, textCase};
     CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
                   lyrics, pointer, registry}};
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "jukebox/model/Win32FileSystem.h"
+#include "jukebox/model/Win32TextCase.h"
 #include "jukebox/playback/CMCICtrl.h"
 #include "jukebox/playback/MMCICtrl.h"
 #include "jukebox/playback/MciApi.h"
@@ -36,7 +37,8 @@ protected:
     Win32Mci mci;
     Win32FileSystem files;
     Win32PathNames paths;
-    MMCICtrl module{mci, files, paths};
+    Win32TextCase textCase;
+    MMCICtrl module{mci, files, paths, textCase};
     CMCICtrl device{module};
     std::vector<std::uint32_t> notices;
 
