@@ -5,7 +5,8 @@
 // as it happens, for the caller to time:
 //   ready          the tool is running and looking
 //   caption        the window with that caption exists
-//   rows <count>   the list view answered
+//   rows <count> <left> <top> <right> <bottom>
+//                  the list view answered; where it is on the screen
 //
 // usage: WindowAnswer <caption> <timeout ms>
 // Exits 0 when the list view answered, 1 when the time ran out, 2 on bad arguments.
@@ -53,7 +54,10 @@ int main(int argc, char** argv) {
                              &count)) {
         return 1;
     }
-    std::printf("rows %lu\n", static_cast<unsigned long>(count));
+    RECT at{};
+    GetWindowRect(list, &at);
+    std::printf("rows %lu %ld %ld %ld %ld\n", static_cast<unsigned long>(count), at.left, at.top,
+                at.right, at.bottom);
     std::fflush(stdout);
     return 0;
 }
