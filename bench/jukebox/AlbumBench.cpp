@@ -1,15 +1,22 @@
 // Writes and reads "Brambl27" albums of 1k, 10k and 100k songs through the real
 // file system and prints the times. Target: 100k songs load and save in < 0.3 s.
+// Its two other modes serve run_open_album_bench.py, which opens such albums in
+// the real program: one writes a single album, the other prints the options
+// record that keeps the program from playing the album's first song on opening.
 //
 // usage: jukebox_album_bench [folder]   (default: the current folder)
+//        jukebox_album_bench --write SONGS PATH
+//        jukebox_album_bench --options-without-autoplay   (the 332 bytes as hex)
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "jukebox/model/AlbumFile.h"
 #include "jukebox/model/CSongList.h"
 #include "jukebox/model/MessageBoxService.h"
 #include "jukebox/model/StdFileSystem.h"
+#include "jukebox/settings/MJukebox.h"
 #ifdef _WIN32
 #include "jukebox/model/Win32FileSystem.h"
 #endif
@@ -53,20 +60,39 @@ double Seconds(Clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
 
-}  // namespace
+void FillList(brambletune::CSongList& list, int n) {
+    for (int i = 0; i < n; ++i) list.Add(MakeSong(i));
+}
 
-int main(int argc, char** argv) {
-    const std::string folder = argc > 1 ? std::string(argv[1]) + "/" : std::string();
-#ifdef _WIN32
-    brambletune::Win32FileSystem fs;  // std::rename does not replace on Windows
-#else
-    brambletune::StdFileSystem fs;
-#endif
+int WriteAlbum(brambletune::FileSystem& fs, const char* songs, const std::string& path) {
+    const int n = std::atoi(songs);
+    if (n <= 0) {
+        std::fprintf(stderr, "not a number of songs: %s\n", songs);
+        return 2;
+    }
+    brambletune::CSongList list;
+    FillList(list, n);
+    if (!brambletune::SaveAlbumFile(fs, path, list, 1, 0)) {
+        std::fprintf(stderr, "save failed: %s\n", path.c_str());
+        return 2;
+    }
+    return 0;
+}
+
+int PrintOptionsWithoutAutoPlay() {
+    brambletune::OptionsRecord options = brambletune::DefaultOptions();
+    options.SetAutoPlay(false);
+    for (std::uint8_t byte : options.bytes()) std::printf("%02x", byte);
+    std::printf("\n");
+    return 0;
+}
+
+int RunRounds(brambletune::FileSystem& fs, const std::string& folder) {
     int failures = 0;
     std::printf("%8s %10s %10s %10s\n", "songs", "bytes", "save s", "load s");
     for (int n : {1000, 10000, 100000}) {
         brambletune::CSongList list;
-        for (int i = 0; i < n; ++i) list.Add(MakeSong(i));
+        FillList(list, n);
         const std::string path = folder + "jukebox_bench_" + std::to_string(n) + ".alb";
 
         double bestSave = 1e9, bestLoad = 1e9;
@@ -99,4 +125,24 @@ int main(int argc, char** argv) {
         std::printf("%8d %10ld %10.4f %10.4f\n", n, bytes, bestSave, bestLoad);
     }
     return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+    brambletune::Win32FileSystem fs;  // std::rename does not replace on Windows
+#else
+    brambletune::StdFileSystem fs;
+#endif
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--write" && argc == 4) return WriteAlbum(fs, argv[2], argv[3]);
+    if (mode == "--options-without-autoplay") return PrintOptionsWithoutAutoPlay();
+    if (mode.starts_with("--")) {
+        std::fprintf(stderr,
+                     "usage: jukebox_album_bench [folder] | --write SONGS PATH | "
+                     "--options-without-autoplay\n");
+        return 2;
+    }
+    return RunRounds(fs, mode.empty() ? std::string() : mode + "/");
 }
