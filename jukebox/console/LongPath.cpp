@@ -16,7 +16,7 @@ std::string GetLongPath(const PathNames& paths, const TextCase& textCase, const 
     // A last byte of 0x5C may be the trail byte of a character, not a backslash.
     const bool trailing = LastBackslash(path, textCase) == path.size() - 1;
     std::string p = trailing ? path.substr(0, path.size() - 1) : path;
-    const char* sep = trailing ? "\" : "";
+    const char* sep = trailing ? "\\" : "";
     if (GetShortPath(paths, p) != textCase.Upper(p)) return p.append(sep);
     const std::string name = paths.LongName(p);
     if (name.empty()) return p.append(sep);

@@ -25,11 +25,12 @@ namespace {
 
 constexpr const char* kClassName = "frmConsole";
 
-// Label boxes in twips: headings, values, status line, volume area.
+// Label boxes in twips: headings, values, status line, volume area. The song
+// count reaches into the free room before the buttons: 100,000 needs six digits.
 constexpr RECT kLabelBoxes[] = {
     {90, 60, 790, 285},    {800, 60, 1390, 285},   {1400, 60, 1890, 285},  {1900, 60, 2400, 285},
     {90, 585, 790, 810},   {800, 585, 1490, 810},  {1400, 585, 2150, 810}, {90, 300, 790, 540},
-    {800, 300, 1390, 540}, {1400, 300, 1890, 540}, {1900, 300, 2400, 540}, {2160, 560, 2415, 815},
+    {800, 300, 1390, 540}, {1400, 300, 1890, 540}, {1900, 300, 2790, 540}, {2160, 560, 2415, 815},
 };
 constexpr const char* kLabelTexts[] = {"Elapsed",    "Length", "Song", "Total", "Stopped", "Normal",
                                        "Repeat All", "0:00",   "0:00", "0",     "0",       ""};
