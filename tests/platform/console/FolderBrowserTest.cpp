@@ -1,7 +1,8 @@
 // The shell's folder picker under Wine, answered the way a user would: select a
 // folder and press OK, or press Cancel. The answer is given from the owner
-// window when the picker's modal loop first goes idle (WM_ENTERIDLE), so the
-// picker has finished starting and nothing it does later undoes the selection.
+// window when the picker's modal loop goes idle (WM_ENTERIDLE), so the picker
+// has finished starting; while its tree is still filling, the selection is tried
+// again at the next idle (a timer keeps them coming), up to a deadline.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -21,7 +22,9 @@ struct Answer {
     bool choose = false;
     std::string folder;
     bool given = false;
+    DWORD started = 0;
 };
+constexpr DWORD kSelectionDeadlineMs = 15000;
 Answer g_answer;
 
 // The text of the picker tree's selected item; empty while nothing is selected.
@@ -41,14 +44,16 @@ std::string SelectedText(HWND dialog) {
 }
 
 void AnswerPicker(HWND dialog) {
-    g_answer.given = true;
     if (!g_answer.choose) {
+        g_answer.given = true;
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         return;
     }
     const std::string& folder = g_answer.folder;
     SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
     const bool selected = SelectedText(dialog) == folder.substr(folder.rfind('\\') + 1);
+    if (!selected && GetTickCount() - g_answer.started < kSelectionDeadlineMs) return;
+    g_answer.given = true;
     EXPECT_TRUE(selected) << "the picker did not take the selection";
     PostMessageA(dialog, WM_COMMAND, selected ? IDOK : IDCANCEL, 0);
 }
@@ -79,6 +84,8 @@ protected:
         owner = CreateWindowExA(0, "FolderBrowserTest", "Owner", WS_OVERLAPPEDWINDOW, 100, 100, 300,
                                 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(owner, nullptr) << GetLastError();
+        SetTimer(owner, 1, 50, nullptr);
+        g_answer.started = GetTickCount();
     }
     void TearDown() override {
         DestroyWindow(owner);
