@@ -37,23 +37,13 @@ CSong SongNumber(int i) {
 }
 
 // One engine with everything but the list work stubbed out in memory.
-struct Bench {
+struct Bench : EngineDesk {
     ScriptedMci mci;
     TablePathNames paths;
     MemoryFileSystem files;
     AsciiTextCase textCase;
-    RecordingMessageBox messages;
-    FakeConsole console;
-    PlaylistRows rows{AsciiNoCase()};
-    QueuedDialogs dialogs;
-    RecordingPrintService printing;
-    RecordingShell shell;
-    FakeLyrics lyrics;
-    NullPointer pointer;
-    MemoryRegistryStore registry;
     MMCICtrl module{mci, files, paths, textCase};
-    CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
-                  lyrics, pointer, registry}};
+    CJukeBox box{Services(module, files, paths, textCase)};
 
     explicit Bench(bool allowDuplicates) {
         box.Init();

@@ -90,24 +90,14 @@ public:
     }
 };
 
-class ConsoleCommandsTest : public ::testing::Test {
+class ConsoleCommandsTest : public ::testing::Test, protected EngineDesk {
 protected:
     SimulatedMci mci;
     TablePathNames paths;
     MemoryFileSystem files;
     DbcsTextCase textCase;  // as AsciiTextCase for ASCII paths
-    RecordingMessageBox messages;
-    FakeConsole console;
-    PlaylistRows rows{AsciiNoCase()};
-    QueuedDialogs dialogs;
-    RecordingPrintService printing;
-    RecordingShell shell;
-    FakeLyrics lyrics;
-    NullPointer pointer;
-    MemoryRegistryStore registry;
     MMCICtrl module{mci, files, paths, textCase};
-    CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
-                  lyrics, pointer, registry}};
+    CJukeBox box{Services(module, files, paths, textCase)};
     ListedMenu menu;
     CRecentFiles recent{menu, registry, textCase, [](const std::string& p) { return p; }};
     FakeUi ui;

@@ -25,24 +25,14 @@ std::string Path(const std::string& name) {
     return "C:\\m\\" + name + ".wav";
 }
 
-class JukeBoxTest : public ::testing::Test {
+class JukeBoxTest : public ::testing::Test, protected EngineDesk {
 protected:
     SimulatedMci mci;
     TablePathNames paths;
     MemoryFileSystem files;
     DbcsTextCase textCase;  // as AsciiTextCase for ASCII paths
-    RecordingMessageBox messages;
-    FakeConsole console;
-    PlaylistRows rows{AsciiNoCase()};
-    QueuedDialogs dialogs;
-    RecordingPrintService printing;
-    RecordingShell shell;
-    FakeLyrics lyrics;
-    NullPointer pointer;
-    MemoryRegistryStore registry;
     MMCICtrl module{mci, files, paths, textCase};
-    CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
-                  lyrics, pointer, registry}};
+    CJukeBox box{Services(module, files, paths, textCase)};
 
     void SetUp() override {
         box.Init();

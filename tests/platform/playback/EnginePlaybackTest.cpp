@@ -76,7 +76,7 @@ private:
     }
 };
 
-class EnginePlaybackTest : public ::testing::Test {
+class EnginePlaybackTest : public ::testing::Test, protected EngineDesk {
 protected:
     std::string dir;
     std::vector<std::string> written;
@@ -84,18 +84,8 @@ protected:
     Win32FileSystem files;
     Win32PathNames paths;
     Win32TextCase textCase;
-    RecordingMessageBox messages;
-    FakeConsole console;
-    PlaylistRows rows{AsciiNoCase()};
-    QueuedDialogs dialogs;
-    RecordingPrintService printing;
-    RecordingShell shell;
-    FakeLyrics lyrics;
-    NullPointer pointer;
-    MemoryRegistryStore registry;
     MMCICtrl module{mci, files, paths, textCase};
-    CJukeBox box{{console, rows, module, files, paths, textCase, messages, dialogs, printing, shell,
-                  lyrics, pointer, registry}};
+    CJukeBox box{Services(module, files, paths, textCase)};
 
     void SetUp() override {
         char temp[MAX_PATH];

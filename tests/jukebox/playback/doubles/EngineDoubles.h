@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "jukebox/console/MousePointer.h"
+#include "jukebox/doubles/MemoryRegistryStore.h"
+#include "jukebox/doubles/RecordingMessageBox.h"
+#include "jukebox/playback/CJukeBox.h"
 #include "jukebox/console/PlaylistRows.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/playback/ConsoleView.h"
@@ -247,5 +250,25 @@ inline PlaylistRows::SortKey AsciiNoCase() {
         return key;
     };
 }
+
+// Stand-ins for everything of the engine's world but the devices and files:
+// the console, its rows, dialogs, printer, shell, lyrics, pointer and registry.
+struct EngineDesk {
+    RecordingMessageBox messages;
+    FakeConsole console;
+    PlaylistRows rows{AsciiNoCase()};
+    QueuedDialogs dialogs;
+    RecordingPrintService printing;
+    RecordingShell shell;
+    FakeLyrics lyrics;
+    NullPointer pointer;
+    MemoryRegistryStore registry;
+
+    JukeBoxServices Services(MMCICtrl& mci, FileSystem& files, const PathNames& paths,
+                             const TextCase& textCase) {
+        return {console, rows,     mci,   files,  paths,   textCase, messages,
+                dialogs, printing, shell, lyrics, pointer, registry};
+    }
+};
 
 }  // namespace brambletune::testing
