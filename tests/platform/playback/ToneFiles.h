@@ -9,36 +9,15 @@
 #include <functional>
 #include <string>
 
+#include "jukebox/tools/DemoAlbum.h"
+
 namespace brambletune::testing {
 
 inline constexpr DWORD kNoticeWaitMs = 10000;
 
-inline void PutLE(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-// A 16-bit mono PCM WAV file holding a 440 Hz tone.
+// A 440 Hz tone, written as the demo album's tones are.
 inline std::string ToneWav(int milliseconds) {
-    constexpr std::uint32_t kRate = 22050;
-    const std::uint32_t samples = kRate * static_cast<std::uint32_t>(milliseconds) / 1000;
-    std::string data;
-    for (std::uint32_t i = 0; i < samples; ++i) {
-        const double s = std::sin(2 * 3.14159265358979 * 440 * i / kRate);
-        PutLE(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(8000 * s)), 2);
-    }
-    std::string wav = "RIFF";
-    PutLE(wav, static_cast<std::uint32_t>(36 + data.size()), 4);
-    wav += "WAVEfmt ";
-    PutLE(wav, 16, 4);
-    PutLE(wav, 1, 2);  // PCM
-    PutLE(wav, 1, 2);  // mono
-    PutLE(wav, kRate, 4);
-    PutLE(wav, kRate * 2, 4);
-    PutLE(wav, 2, 2);
-    PutLE(wav, 16, 2);
-    wav += "data";
-    PutLE(wav, static_cast<std::uint32_t>(data.size()), 4);
-    return wav + data;
+    return ::brambletune::ToneWav(440, milliseconds);
 }
 
 // Dispatches window messages until done() holds or the time is up.
