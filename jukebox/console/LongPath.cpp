@@ -14,7 +14,7 @@ std::string ParentPath(const std::string& path, const TextCase& textCase) {
 std::string GetLongPath(const PathNames& paths, const TextCase& textCase, const std::string& path) {
     if (path.empty()) return "";
     // A last byte of 0x5C may be the trail byte of a character, not a backslash.
-    const bool trailing = LastBackslash(path, textCase) == path.size() - 1;
+    const bool trailing = EndsWithBackslash(path, textCase);
     std::string p = trailing ? path.substr(0, path.size() - 1) : path;
     const char* sep = trailing ? "\\" : "";
     if (GetShortPath(paths, p) != textCase.Upper(p)) return p.append(sep);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "jukebox/console/CWaitCursor.h"
+#include "jukebox/model/AnsiText.h"
 
 namespace brambletune {
 namespace {
@@ -45,8 +46,9 @@ std::vector<std::string> SplitPatterns(const std::string& patterns) {
     }
 }
 
-MFindFile::MFindFile(const DirectoryListing& listing, MessagePump& pump, MousePointer& pointer)
-    : listing_(listing), pump_(pump), pointer_(pointer) {}
+MFindFile::MFindFile(const DirectoryListing& listing, MessagePump& pump, MousePointer& pointer,
+                     const TextCase& textCase)
+    : listing_(listing), pump_(pump), pointer_(pointer), textCase_(textCase) {}
 
 void MFindFile::FindFiles(std::string folder, const std::string& patterns, std::int32_t& folders,
                           std::int32_t& files) {
@@ -61,7 +63,8 @@ void MFindFile::FindFiles(std::string folder, const std::string& patterns, std::
     FoundFiles.clear();
     FoundFileCount = 0;
     FoundFolderCount = 0;
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    // A last byte of 0x5C may be the trail byte of a character, not a separator.
+    if (!EndsWithBackslash(folder, textCase_)) folder += '\\';
     const std::vector<std::string> list = SplitPatterns(patterns);
     SearchFolder(folder, list, static_cast<std::int32_t>(list.size()));
 

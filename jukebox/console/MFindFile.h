@@ -7,6 +7,7 @@
 #include "jukebox/console/DirectoryListing.h"
 #include "jukebox/console/MessagePump.h"
 #include "jukebox/console/MousePointer.h"
+#include "jukebox/model/TextCase.h"
 
 namespace brambletune {
 
@@ -20,7 +21,8 @@ std::vector<std::string> SplitPatterns(const std::string& patterns);
 // results stay in the public fields until the next search starts.
 class MFindFile {
 public:
-    MFindFile(const DirectoryListing& listing, MessagePump& pump, MousePointer& pointer);
+    MFindFile(const DirectoryListing& listing, MessagePump& pump, MousePointer& pointer,
+              const TextCase& textCase);
 
     // Resets the results and searches folder (with or without a trailing
     // backslash) and every folder below it, showing the hourglass meanwhile.
@@ -51,6 +53,7 @@ private:
     const DirectoryListing& listing_;
     MessagePump& pump_;
     MousePointer& pointer_;
+    const TextCase& textCase_;
     bool searching_ = false;
 };
 

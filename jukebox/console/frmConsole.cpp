@@ -304,7 +304,8 @@ void frmConsole::Form_Load() {
     mciModule_ = std::make_unique<MMCICtrl>(platform_.mci, platform_.files, platform_.paths,
                                             platform_.textCase);
     list_ = std::make_unique<CListView>(Win32SortKey(), platform_.registry);
-    finder_ = std::make_unique<MFindFile>(platform_.listing, platform_.pump, platform_.pointer);
+    finder_ = std::make_unique<MFindFile>(platform_.listing, platform_.pump, platform_.pointer,
+                                          platform_.textCase);
     recentMenu_ =
         std::make_unique<Win32RecentMenu>(GetSubMenu(SubMenu(ConsoleMenu::Album), 14), IDM_RECENT);
     recentFiles_ = std::make_unique<CRecentFiles>(

@@ -48,4 +48,8 @@ bool IsCharStart(std::string_view text, std::size_t at, const TextCase& textCase
     return start == at;
 }
 
+bool EndsWithBackslash(std::string_view text, const TextCase& textCase) {
+    return !text.empty() && LastBackslash(text, textCase) == text.size() - 1;
+}
+
 }  // namespace brambletune

@@ -12,6 +12,8 @@ class TextCase;
 // trail byte of a character may equal '\\' or '.', so a byte search would cut
 // a character in two. Each returns a byte offset, or npos when there is none.
 std::size_t LastBackslash(std::string_view text, const TextCase& textCase);
+// True when the last character (not merely the last byte) is a backslash.
+bool EndsWithBackslash(std::string_view text, const TextCase& textCase);
 std::size_t LastDot(std::string_view text, const TextCase& textCase);
 // The first dot at or after byte offset from, which must start a character.
 std::size_t FirstDot(std::string_view text, const TextCase& textCase, std::size_t from = 0);

@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <string>
 
+#include "jukebox/model/AnsiText.h"
 #include "jukebox/model/Win32FileSystem.h"
+#include "jukebox/model/Win32TextCase.h"
 #include "jukebox/tools/DemoAlbum.h"
 
 namespace {
@@ -17,7 +19,8 @@ std::string FullFolder(const char* folder) {
     const DWORD length = GetFullPathNameA(folder, MAX_PATH, buffer, nullptr);
     if (length == 0 || length >= MAX_PATH) return "";
     std::string full(buffer, length);
-    if (full.back() != '\\') full += '\\';
+    // A last byte of 0x5C may be the trail byte of a character, not a separator.
+    if (!brambletune::EndsWithBackslash(full, brambletune::Win32TextCase())) full += '\\';
     return full;
 }
 

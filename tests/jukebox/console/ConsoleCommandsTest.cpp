@@ -104,7 +104,7 @@ protected:
     FakeDesktop desktop;
     MemoryDirectoryListing disk;
     NoPump pump;
-    MFindFile finder{disk, pump, pointer};
+    MFindFile finder{disk, pump, pointer, textCase};
     ConsoleCommands commands{
         {box, rows, recent, ui, messages, desktop, registry, finder, files, textCase}};
 

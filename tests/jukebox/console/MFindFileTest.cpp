@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "jukebox/console/MemoryDirectoryListing.h"
+#include "jukebox/doubles/AsciiTextCase.h"
 
 namespace brambletune {
 namespace {
@@ -38,7 +39,8 @@ protected:
     MemoryDirectoryListing disk;
     CountingPump pump;
     LoggedPointer pointer;
-    MFindFile finder{disk, pump, pointer};
+    testing::DbcsTextCase textCase;
+    MFindFile finder{disk, pump, pointer, textCase};
     std::int32_t folders = -1;
     std::int32_t files = -1;
 
@@ -173,6 +175,13 @@ TEST_F(MFindFileTest, SearchStartedWhileOneRunsIsRefused) {
     pump.onPump = nullptr;
     finder.FindFiles("C:\\Other\\", "*.mp3;", folders, files);
     EXPECT_THAT(Found(), ElementsAre("C:\\Other\\b.mp3")) << "the guard ends with the search";
+}
+
+TEST_F(MFindFileTest, AFolderEndingInATrailByte0x5CStillGetsItsSeparator) {
+    const std::string folder = "C:\\\x95\x5C";  // one double-byte character after "C:\"
+    finder.FindFiles(folder, "*.mp3;", folders, files);
+    ASSERT_FALSE(disk.listed.empty());
+    EXPECT_EQ(disk.listed.front(), folder + "\\*");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "jukebox/console/MFindFile.h"
+#include "jukebox/model/Win32TextCase.h"
 #include "jukebox/console/Win32DirectoryListing.h"
 #include "jukebox/console/Win32MessagePump.h"
 #include "jukebox/console/Win32MousePointer.h"
@@ -53,7 +54,8 @@ protected:
     Win32DirectoryListing listing;
     Win32MessagePump pump;
     Win32MousePointer pointer;
-    MFindFile finder{listing, pump, pointer};
+    Win32TextCase textCase;
+    MFindFile finder{listing, pump, pointer, textCase};
     std::int32_t folders = -1;
     std::int32_t files = -1;
 };
