@@ -90,14 +90,8 @@ public:
     }
 };
 
-class ConsoleCommandsTest : public ::testing::Test, protected EngineDesk {
+class ConsoleCommandsTest : public ::testing::Test, protected SimulatedJukeBox {
 protected:
-    SimulatedMci mci;
-    TablePathNames paths;
-    MemoryFileSystem files;
-    DbcsTextCase textCase;  // as AsciiTextCase for ASCII paths
-    MMCICtrl module{mci, files, paths, textCase};
-    CJukeBox box{Services(module, files, paths, textCase)};
     ListedMenu menu;
     CRecentFiles recent{menu, registry, textCase, [](const std::string& p) { return p; }};
     FakeUi ui;

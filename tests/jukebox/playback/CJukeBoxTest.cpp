@@ -25,15 +25,8 @@ std::string Path(const std::string& name) {
     return "C:\\m\\" + name + ".wav";
 }
 
-class JukeBoxTest : public ::testing::Test, protected EngineDesk {
+class JukeBoxTest : public ::testing::Test, protected SimulatedJukeBox {
 protected:
-    SimulatedMci mci;
-    TablePathNames paths;
-    MemoryFileSystem files;
-    DbcsTextCase textCase;  // as AsciiTextCase for ASCII paths
-    MMCICtrl module{mci, files, paths, textCase};
-    CJukeBox box{Services(module, files, paths, textCase)};
-
     void SetUp() override {
         box.Init();
         Options.SetSegueSeconds(0);

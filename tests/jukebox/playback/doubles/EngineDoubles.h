@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "jukebox/console/MousePointer.h"
+#include "jukebox/doubles/AsciiTextCase.h"
+#include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/doubles/MemoryRegistryStore.h"
 #include "jukebox/doubles/RecordingMessageBox.h"
 #include "jukebox/playback/CJukeBox.h"
+#include "jukebox/playback/MMCICtrl.h"
 #include "jukebox/console/PlaylistRows.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/playback/ConsoleView.h"
@@ -269,6 +272,16 @@ struct EngineDesk {
         return {console, rows,     mci,   files,  paths,   textCase, messages,
                 dialogs, printing, shell, lyrics, pointer, registry};
     }
+};
+
+// An engine over simulated devices and files in memory, with every stand-in.
+struct SimulatedJukeBox : EngineDesk {
+    SimulatedMci mci;
+    TablePathNames paths;
+    MemoryFileSystem files;
+    DbcsTextCase textCase;  // as AsciiTextCase for ASCII paths
+    MMCICtrl module{mci, files, paths, textCase};
+    CJukeBox box{Services(module, files, paths, textCase)};
 };
 
 }  // namespace brambletune::testing
