@@ -18,6 +18,9 @@
 #include "jukebox/playback/CJukeBox.h"
 #include "jukebox/playback/MMCICtrl.h"
 #include "jukebox/settings/MJukebox.h"
+#include "jukebox/windows/frmAbout.h"
+#include "jukebox/windows/frmTips.h"
+#include "jukebox/windows/frmVolume.h"
 #include "res/resource.h"
 
 namespace brambletune {
@@ -338,6 +341,7 @@ void frmConsole::Form_Load() {
 void frmConsole::Form_Unload() {
     if (unloading_) return;
     unloading_ = true;
+    volume_.reset();
     EnableWindow(hwnd_, FALSE);
     KillTimer(hwnd_, kTimerId);
     box_->Terminate();
@@ -581,6 +585,24 @@ void frmConsole::TrayIcon_Click(int message) {
     } else if (message == WM_RBUTTONUP) {
         PopupMenu(1);
     }
+}
+
+void frmConsole::ShowTips() {
+    frmTips tips(instance_, platform_.registry, [this] { return box_->Random(); });
+    tips.ShowModal(hwnd_);
+}
+
+void frmConsole::ShowAbout() {
+    frmAbout about(instance_, platform_.registry);
+    about.ShowModal(hwnd_);
+}
+
+void frmConsole::ShowVolume() {
+    if (!volume_) volume_ = std::make_unique<frmVolume>(instance_, platform_.registry, mixer_);
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    volume_->Show(hwnd_, Twips(outer.left) + 2490,
+                  MulDiv(outer.top, 1440, dpiY_) + frameHeight_ + 690);
 }
 
 void frmConsole::Starter(const std::string& path, bool firstInstance) {

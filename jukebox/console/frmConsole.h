@@ -12,6 +12,7 @@
 #include "jukebox/console/ConsoleLayout.h"
 #include "jukebox/console/ConsolePlatform.h"
 #include "jukebox/playback/ConsoleView.h"
+#include "jukebox/windows/Win32Mixer.h"
 
 namespace brambletune {
 
@@ -24,6 +25,7 @@ class MMCICtrl;
 class Win32FormWindow;
 class Win32RecentMenu;
 class Win32WindowHook;
+class frmVolume;
 
 // The console: the player panel above the playlist. It turns window messages
 // into calls of the engine and of the console commands, and shows what the
@@ -86,9 +88,9 @@ public:
     void ShowBatchEdit() override {}
     void ShowFind(const CSong&) override {}
     void ShowLyricsOf(const CSong&) override {}
-    void ShowTips() override {}
-    void ShowAbout() override {}
-    void ShowVolume() override {}
+    void ShowTips() override;
+    void ShowAbout() override;
+    void ShowVolume() override;
 
 private:
     static constexpr std::int32_t kSliderScale = 10000;
@@ -164,6 +166,8 @@ private:
     std::unique_ptr<Win32WindowHook> sliderHook_;
     std::function<void()> unhookInstance_;
     CTrayIcon trayIcon_;
+    Win32Mixer mixer_;
+    std::unique_ptr<frmVolume> volume_;
 };
 
 }  // namespace brambletune

@@ -120,6 +120,8 @@ public:
 
     // The song whose file the active device plays; -1 for none.
     std::int32_t CurrentIndex() const { return current_; }
+    // The program's random numbers in [0, 1): the shuffle order and the tips window draw them.
+    double Random() { return uniform_(random_); }
 
 private:
     // Songs being removed: the song index of each (kept up to date as songs
@@ -137,7 +139,6 @@ private:
     CMCICtrl& Active() { return active_ == 0 ? *MCI0_ : *MCI1_; }
     CMCICtrl& Other() { return active_ == 0 ? *MCI1_ : *MCI0_; }
     void SwapDevices() { active_ = 1 - active_; }
-    double Random() { return uniform_(random_); }
     bool HasCurrent() const { return current_ >= 0 && current_ < list.nSongs(); }
 
     void NextNormal();

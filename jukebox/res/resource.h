@@ -47,3 +47,16 @@
 #define IDC_REPEAT_ALL 320
 #define IDC_SLIDER 330
 #define IDC_SONGS 340
+
+// The volume pop-up, the tips and the about windows; the hints are strings 1 ... 23.
+#define IDS_TIP_FIRST 1
+#define IDD_VOLUME 3400
+#define IDC_VOLUME_SLIDER 3401
+#define IDD_TIPS 3410
+#define IDC_TIPS_TEXT 3411
+#define IDC_TIPS_NEXT 3412
+#define IDC_TIPS_LABEL 3413
+#define IDC_TIPS_IMG 3414
+#define IDD_ABOUT 3420
+#define IDC_ABOUT_LBL 3421  // + index 0 ... 3
+#define IDC_ABOUT_IMG 3425
