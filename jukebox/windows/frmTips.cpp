@@ -17,6 +17,8 @@ constexpr std::int32_t kMinWidth = 3480, kMinHeight = 4020;
 constexpr std::int32_t kLabelTop = 90, kLabelWidth = 1905, kLabelHeight = 285;
 constexpr std::int32_t kTipLeft = 120, kTipTop = 375;
 constexpr std::int32_t kButtonWidth = 1320, kButtonHeight = 345;
+// The small program icon fits in the room above the tip box.
+constexpr std::int32_t kImgLeft = 120, kImgTop = 60, kImgSize = 240;
 
 }  // namespace
 
@@ -46,7 +48,7 @@ INT_PTR CALLBACK frmTips::DialogProc(HWND dialog, UINT message, WPARAM wParam, L
 
 INT_PTR frmTips::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: Form_Load(); return TRUE;
+    case WM_INITDIALOG: Form_Load(); return FALSE;
     case WM_SIZE: Form_Resize(); return TRUE;
     case WM_LBUTTONDOWN: formUtils_->Move(); return TRUE;
     case WM_CTLCOLORSTATIC:
@@ -79,8 +81,14 @@ void frmTips::Form_Load() {
     labelFont_ = CreateNameFont(dialog_);
     SendDlgItemMessageA(dialog_, IDC_TIPS_LABEL, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_),
                         TRUE);
+    auto* icon = static_cast<HICON>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, LR_SHARED));
+    SendDlgItemMessageA(dialog_, IDC_TIPS_IMG, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    Place(IDC_TIPS_IMG, kImgLeft, kImgTop, kImgSize, kImgSize);
     Form_Resize();
     cmdTips_Click(1);
+    // On the tip box the whole hint would show selected.
+    SetFocus(GetDlgItem(dialog_, IDOK));
 }
 
 void frmTips::Form_Resize() {
