@@ -47,12 +47,11 @@ class BrambletuneWindows(BrambletuneCase):
         self.assertEqual(self.visible_windows("^Brambletune$"), [console], "a message appeared")
         self.close_console(program, console)
 
-    def test_the_tips_window_opens_with_a_hint_and_keeps_its_placement(self):
+    def test_tips_open_with_a_hint_and_keep_their_place_and_about_shows_the_version(self):
         program, console = self.open_console()
         self.press(console, "ctrl+t")
         tips = self.wait_window("^Useful Tips & Hints$")
-        hint = self.poke_output("text", "frmTips", IDC_TIPS_TEXT)
-        self.assertTrue(hint, "no hint shown")
+        self.assertTrue(self.poke_output("text", "frmTips", IDC_TIPS_TEXT), "no hint shown")
         self.screenshot("brambletune-tips")
         self.press(tips, "alt+n")
         self.assertTrue(self.poke_output("text", "frmTips", IDC_TIPS_TEXT))
@@ -61,10 +60,7 @@ class BrambletuneWindows(BrambletuneCase):
         window = self.settings("Window")
         for value in ("TipsLeft", "TipsTop", "TipsWidth", "TipsHeight", "TipsState"):
             self.assertIn(value, window)
-        self.close_console(program, console)
 
-    def test_the_about_window_shows_the_version(self):
-        program, console = self.open_console()
         self.press(console, "F1")
         about = self.wait_window("^About$")
         self.assertEqual(self.poke_output("text", "frmAbout", IDC_ABOUT_VERSION), "v2.6.668")
