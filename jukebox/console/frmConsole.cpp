@@ -599,6 +599,8 @@ void frmConsole::ShowAbout() {
 
 void frmConsole::ShowVolume() {
     if (!volume_) volume_ = std::make_unique<frmVolume>(instance_, platform_.registry, mixer_);
+    // Just below the volume area: the offsets count from the outer corner, so
+    // the caption and menu height (the frame height) is added.
     RECT outer;
     GetWindowRect(hwnd_, &outer);
     volume_->Show(hwnd_, Twips(outer.left) + 2490,
