@@ -12,6 +12,7 @@
 #include "jukebox/console/ConsoleLayout.h"
 #include "jukebox/console/ConsolePlatform.h"
 #include "jukebox/playback/ConsoleView.h"
+#include "jukebox/settings/OptionsForm.h"
 
 namespace brambletune {
 
@@ -28,7 +29,7 @@ class Win32WindowHook;
 // The console: the player panel above the playlist. It turns window messages
 // into calls of the engine and of the console commands, and shows what the
 // engine writes back. Owns every object of the program's main window.
-class frmConsole : public ConsoleView, public ConsoleWindowUi {
+class frmConsole : public ConsoleView, public ConsoleWindowUi, public OpenWindows {
 public:
     explicit frmConsole(HINSTANCE instance);
     ~frmConsole() override;
@@ -81,7 +82,7 @@ public:
     void SetLabelText(std::int32_t label, const std::string& text) override;
     void Unload() override;
     void ShowAddFolder() override;
-    void ShowOptions() override {}
+    void ShowOptions() override;
     void ShowSongInfo(std::int32_t) override {}
     void ShowBatchEdit() override {}
     void ShowFind(const CSong&) override {}
@@ -89,6 +90,13 @@ public:
     void ShowTips() override {}
     void ShowAbout() override {}
     void ShowVolume() override {}
+
+    // OpenWindows: the console's part of an options change.
+    void DisplayStateChanged(std::int32_t state) override;
+    void ColorsChanged() override { CheckColors(); }
+    void FontChanged(int slot) override;
+    void OnTopChanged(bool onTop) override;
+    void RecentCountChanged(std::int32_t count) override;
 
 private:
     static constexpr std::int32_t kSliderScale = 10000;

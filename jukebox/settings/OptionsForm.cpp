@@ -96,14 +96,14 @@ void OptionsForm::cmd_Click(int index, OptionsControls& controls) {
         for (int i = 0; i < OptionsRecord::kCustomColors; ++i)
             custom[At(i)] = options_.CustomColor(i);
         std::uint32_t colour = controls.shp[At(index)];
-        const bool chosen = choosers_.ChooseColor(colour, custom);
+        const bool chosen = choosers_.PickColor(colour, custom);
         for (int i = 0; i < OptionsRecord::kCustomColors; ++i)
             options_.SetCustomColor(i, custom[At(i)]);
         if (!chosen) return;
         controls.shp[At(index)] = colour;
     } else {
         ChosenFont font;
-        if (!choosers_.ChooseFont(font)) return;
+        if (!choosers_.PickFont(font)) return;
         fonts_[At(index - 2)] = font;
     }
     marks_[At(index)] = true;

@@ -47,10 +47,10 @@ struct ChosenFont {
 class OptionsChoosers {
 public:
     virtual ~OptionsChoosers() = default;
-    // Starts at colour; custom is edited in place whatever the outcome.
-    virtual bool ChooseColor(std::uint32_t& colour, std::array<std::uint32_t, 16>& custom) = 0;
-    // Starts with nothing selected.
-    virtual bool ChooseFont(ChosenFont& font) = 0;
+    // The colour chooser, starting at colour; custom is edited in place whatever the outcome.
+    virtual bool PickColor(std::uint32_t& colour, std::array<std::uint32_t, 16>& custom) = 0;
+    // The font chooser, starting with nothing selected.
+    virtual bool PickFont(ChosenFont& font) = 0;
 };
 
 // The windows that show the options: the console and whichever other windows
