@@ -264,7 +264,9 @@ void frmOptions::Form_Load() {
     SendMessageA(Item(IDC_OPTIONS_TXT + 3), EM_LIMITTEXT, 11, 0);
     for (int i = 0; i < 2; ++i)
         SendMessageA(Item(IDC_OPTIONS_SLD + i), TBM_SETRANGE, TRUE, MAKELPARAM(1, 10));
-    tvwOptions_NodeClick(TreeView_GetRoot(tree_.TrView()));
+    HTREEITEM first = TreeView_GetRoot(tree_.TrView());
+    TreeView_SelectItem(tree_.TrView(), first);
+    tvwOptions_NodeClick(first);
     CheckColors();
     ShowOptions();
 }
@@ -347,9 +349,21 @@ void frmOptions::tvwOptions_NodeClick(HTREEITEM node) {
     ReleaseDC(dialog_, dc);
     SetWindowPos(frame_[At(page)], nullptr, left, top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitTreeLeftOf(left);
     for (HWND frame : frame_) ShowWindow(frame, SW_HIDE);
     ShowWindow(frame_[At(page)], SW_SHOW);
     shownPage_ = page;
+}
+
+// The tree ends a little left of the page origin, whatever the dialog font makes of its template.
+void frmOptions::FitTreeLeftOf(int pageLeft) {
+    RECT tree;
+    GetWindowRect(tree_.TrView(), &tree);
+    MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&tree), 2);
+    const int width = pageLeft - 6 - tree.left;
+    if (width > 0 && width != tree.right - tree.left)
+        SetWindowPos(tree_.TrView(), nullptr, 0, 0, width, tree.bottom - tree.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmOptions::chk_Click(int index) {

@@ -51,6 +51,7 @@ private:
     void FillTypeList();
     void CreateTooltips();
     void tvwOptions_NodeClick(HTREEITEM node);
+    void FitTreeLeftOf(int pageLeft);
     void chk_Click(int index);
     void cmd_Click(int index);
     void cmdApply_Click();

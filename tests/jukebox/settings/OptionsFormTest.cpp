@@ -19,13 +19,13 @@ using testing::MemoryRegistryStore;
 // first custom slot, a font chooser that picks font.
 class ScriptedChoosers : public OptionsChoosers {
 public:
-    bool ChooseColor(std::uint32_t& colour, std::array<std::uint32_t, 16>& custom) override {
+    bool PickColor(std::uint32_t& colour, std::array<std::uint32_t, 16>& custom) override {
         custom[0] = 0x00123456;
         if (!ok) return false;
         colour = pickColour;
         return true;
     }
-    bool ChooseFont(ChosenFont& chosen) override {
+    bool PickFont(ChosenFont& chosen) override {
         if (!ok) return false;
         chosen = font;
         return true;
