@@ -25,7 +25,7 @@ RECORD_SIZE = 332
 class BrambletuneOptions(BrambletuneCase):
     def setUp(self):
         super().setUp()
-        for key in (".alb", ".mp3", ".mpeg", ".wav", "Brambletune", "Brambletune.File"):
+        for key in (".alb", ".mp3", ".mpeg", ".mpg", ".wav", "Brambletune", "Brambletune.File"):
             self.reg_delete(HKCR + "\\" + key)
         self.program_dir = os.path.join(self.tmp, "Jukebox Programs")
         os.makedirs(self.program_dir)
@@ -87,6 +87,24 @@ class BrambletuneOptions(BrambletuneCase):
         self.assertEqual(record[224:mpeg], bytes(mpeg - 224), "the other FileTypes")
         self.assertEqual(record[326:328], b"\xff\xff", "AssociateAlbums")
 
+    def test_ok_without_changes_rewrites_the_classes_but_no_extension(self):
+        self.set_default(".wav", "Brambletune.File")
+        self.set_default("Brambletune\\DefaultIcon", "moved away,3")
+        self.store_options(file_types=["mpg"])  # the dialog's load ticks it
+        jukebox = self.start("Brambletune.exe", path=os.path.join(self.program_dir, "Brambletune.exe"))
+        console = self.wait_window(EMPTY_CAPTION)
+        self.open_options(console)
+        self.screenshot("brambletune-options-opened")
+        self.assertTrue(self.poke("click", "#32770", str(IDOK)))
+        self.assertTrue(wait_until(lambda: not self.visible_windows(OPTIONS), 10))
+        self.assertTrue(wait_until(
+            lambda: self.default("Brambletune\\DefaultIcon") == self.program + ".exe,8", 20))
+        self.assertEqual(self.default(".wav"), "Brambletune.File")
+        self.assertIsNone(self.default(".mpg"))
+        self.assertIsNone(self.default(".alb"))
+        self.press(console, "ctrl+q")
+        self.assertEqual(jukebox.wait(30), 0)
+
     # ---- helpers ----------------------------------------------------------
 
     def open_options(self, console):
@@ -112,6 +130,18 @@ class BrambletuneOptions(BrambletuneCase):
         dialog = self.wait_window(OPTIONS)
         self.press(dialog, "alt+c")
         self.keys("End", "Up", "Tab", "Tab", "Tab", "Home", *(["Down"] * index), "space")
+
+    def store_options(self, file_types):
+        """The default options record with the given file types ticked."""
+        record = bytearray(RECORD_SIZE)
+        for offset, value in ((72, 65280), (208, 3), (212, 20), (272, 8), (276, 10), (280, 4)):
+            record[offset:offset + 4] = value.to_bytes(4, "little")
+        for offset in (306, 308, 310, 312, 316, 320, 326, 328):
+            record[offset:offset + 2] = b"\xff\xff"
+        for name in file_types:
+            at = 224 + 2 * EXTENSIONS.index(name)
+            record[at:at + 2] = b"\xff\xff"
+        self.reg_set(KEY + "\\Options", "Options", record.hex(), kind="REG_BINARY")
 
     def set_default(self, key, value):
         self.run_wine("reg", "add", HKCR + "\\" + key, "/ve", "/d", value, "/f")
