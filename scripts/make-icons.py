@@ -196,6 +196,73 @@ def draw_hand(size):
     return px
 
 
+def page(fx, fy):
+    """A sheet with its upper right corner folded over; 'fold' on the flap."""
+    if not (6 <= fx < 26 and 2 <= fy < 30):
+        return None
+    if fx - 18 > fy - 2 + 0.0:
+        return None
+    if fx >= 18 and fy < 10 and fx - 18 < fy - 2 + 0.0:
+        return "fold"
+    return "sheet"
+
+
+def disc(fx, fy):
+    d = math.hypot(fx - 16, fy - 19)
+    return d < 7.5 and not d < 1.8
+
+
+def note(fx, fy):
+    return (math.hypot((fx - 13.5) / 1.3, fy - 24) < 2.6 or (15.2 <= fx < 16.8 and 12 <= fy < 24)
+            or (16.8 <= fx < 21 and 12 <= fy < 16 and fy - 12 < 4 - (fx - 16.8) * 0.8))
+
+
+def lines(fx, fy):
+    return 10 <= fx < 22 and 12 <= fy < 27 and int(fy) % 4 < 2
+
+
+def film(fx, fy):
+    if not (10 <= fx < 22 and 12 <= fy < 28):
+        return False
+    holes = (10.8 <= fx < 12.2 or 19.8 <= fx < 21.2) and int(fy) % 3 == 1
+    return not holes
+
+
+def wave(fx, fy):
+    return 9 <= fx < 23 and abs(fy - (20 + 5 * math.sin((fx - 9) / 14 * 2 * math.pi))) < 1.3
+
+
+DOCUMENT_GLYPHS = (disc, note, lines, film, wave)
+DOCUMENT_COLOURS = ((128, 36, 110), (40, 150, 60), (30, 90, 170), (200, 120, 20), (170, 40, 40),
+                    (90, 60, 160), (20, 140, 150), (110, 110, 120), (180, 60, 130), (60, 120, 40))
+
+
+def document(n):
+    """Album and media file icon n (1..10): a sheet tinted by n with one of five
+    glyphs; the second five draw the glyph light on a dark sheet."""
+    glyph = DOCUMENT_GLYPHS[(n - 1) % 5]
+    r, g, b = DOCUMENT_COLOURS[n - 1]
+    dark = n > 5
+    paper = (r // 3, g // 3, b // 3, 255) if dark else (250, 248, 240, 255)
+    ink = (250, 240, 200, 255) if dark else (r, g, b, 255)
+
+    def color_at(fx, fy):
+        part = page(fx, fy)
+        if part is None:
+            return None
+        edge = (fx < 6.8 or fx >= 25.2 or fy < 2.8 or fy >= 29.2
+                or (fx >= 18 and abs((fx - 18) - (fy - 2)) < 0.8))
+        if edge:
+            return (40, 40, 48, 255)
+        if part == "fold":
+            return (200, 200, 205, 255)
+        if 2.8 <= fy < 7 and fx < 18:
+            return (r, g, b, 255)
+        return ink if glyph(fx, fy) else paper
+
+    return lambda size: shade(size, color_at)
+
+
 def write_icon(path, draw, sizes):
     with open(path, "wb") as f:
         f.write(ico([(size, draw(size)) for size in sizes]))
@@ -214,6 +281,8 @@ def main():
     }
     for name, glyph in BUTTONS.items():
         targets[f"jukebox/res/{name}.ico"] = lambda p, g=glyph: write_icon(p, button(g), (16,))
+    for n in range(1, 11):
+        targets[f"jukebox/res/document{n}.ico"] = lambda p, n=n: write_icon(p, document(n), (32, 16))
     wanted = sys.argv[1:] or list(targets)
     for path in wanted:
         targets[path](path)

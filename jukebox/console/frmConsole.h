@@ -12,6 +12,7 @@
 #include "jukebox/console/ConsoleLayout.h"
 #include "jukebox/console/ConsolePlatform.h"
 #include "jukebox/playback/ConsoleView.h"
+#include "jukebox/settings/OptionsForm.h"
 #include "jukebox/windows/Win32Mixer.h"
 
 namespace brambletune {
@@ -30,7 +31,7 @@ class frmVolume;
 // The console: the player panel above the playlist. It turns window messages
 // into calls of the engine and of the console commands, and shows what the
 // engine writes back. Owns every object of the program's main window.
-class frmConsole : public ConsoleView, public ConsoleWindowUi {
+class frmConsole : public ConsoleView, public ConsoleWindowUi, public OpenWindows {
 public:
     explicit frmConsole(HINSTANCE instance);
     ~frmConsole() override;
@@ -83,7 +84,7 @@ public:
     void SetLabelText(std::int32_t label, const std::string& text) override;
     void Unload() override;
     void ShowAddFolder() override;
-    void ShowOptions() override {}
+    void ShowOptions() override;
     void ShowSongInfo(std::int32_t) override {}
     void ShowBatchEdit() override {}
     void ShowFind(const CSong&) override {}
@@ -91,6 +92,13 @@ public:
     void ShowTips() override;
     void ShowAbout() override;
     void ShowVolume() override;
+
+    // OpenWindows: the console's part of an options change.
+    void DisplayStateChanged(std::int32_t state) override;
+    void ColorsChanged() override { CheckColors(); }
+    void FontChanged(int slot) override;
+    void OnTopChanged(bool onTop) override;
+    void RecentCountChanged(std::int32_t count) override;
 
 private:
     static constexpr std::int32_t kSliderScale = 10000;

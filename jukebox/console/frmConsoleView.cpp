@@ -10,6 +10,7 @@
 #include "jukebox/console/frmConsole.h"
 #include "jukebox/playback/CJukeBox.h"
 #include "jukebox/settings/MJukebox.h"
+#include "jukebox/settings/frmOptions.h"
 #include "res/resource.h"
 
 namespace brambletune {
@@ -121,6 +122,30 @@ void frmConsole::ShowRepeatAllLabel(bool on) {
     repeatAllShown_ = on;
     const RECT r = ToPixels(lbl_[6].twips);
     InvalidateRect(hwnd_, &r, TRUE);
+}
+
+void frmConsole::ShowOptions() {
+    frmOptions dialog(instance_, platform_.registry, *this);
+    dialog.ShowModal(hwnd_);
+}
+
+void frmConsole::DisplayStateChanged(std::int32_t state) {
+    box_->ChangeWindowState(state);
+}
+
+void frmConsole::FontChanged(int slot) {
+    if (slot == 0 || slot == 1) CheckFonts();
+}
+
+void frmConsole::OnTopChanged(bool onTop) {
+    if (onTop)
+        formUtils_->ZOnTop();
+    else
+        formUtils_->ZNormal();
+}
+
+void frmConsole::RecentCountChanged(std::int32_t count) {
+    recentFiles_->SetMaxRecent(count);
 }
 
 void frmConsole::ShowAddFolder() {

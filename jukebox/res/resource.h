@@ -1,8 +1,9 @@
 // Resource and control identifiers of Brambletune.
 #pragma once
 
-// Icons and the hand cursor.
-#define IDI_PROGRAM 101
+// Icons and the hand cursor. The program icon is group 1 and the album and
+// file icons 101..110 follow it, so that a shell icon index 1..10 is one of them.
+#define IDI_PROGRAM 1
 #define IDC_HAND_CURSOR 101
 // Picture buttons: 120 + the Song menu item they trigger.
 #define IDI_BUTTON_PLAY 120
@@ -47,6 +48,23 @@
 #define IDC_REPEAT_ALL 320
 #define IDC_SLIDER 330
 #define IDC_SONGS 340
+
+// The options dialog: the frame of page n is IDD_OPTIONS_PAGE + n; control
+// arrays are numbered base + index.
+#define IDI_DOCUMENT 100  // + icon index 1..10
+#define IDD_OPTIONS 3200
+#define IDD_OPTIONS_PAGE 3210
+#define IDC_OPTIONS_TREE 3220
+#define IDC_OPTIONS_APPLY 3221
+#define IDC_OPTIONS_LBL 3230
+#define IDC_OPTIONS_OPT 3250
+#define IDC_OPTIONS_CHK 3270
+#define IDC_OPTIONS_TXT 3290
+#define IDC_OPTIONS_CMD 3300
+#define IDC_OPTIONS_SHP 3310
+#define IDC_OPTIONS_SLD 3320
+#define IDC_OPTIONS_IMG 3330
+#define IDC_OPTIONS_LST 3340
 
 // The volume pop-up, the tips and the about windows; the hints are strings 1 ... 23.
 #define IDS_TIP_FIRST 1

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "res/resource.h"
+
 namespace brambletune {
 
 // Registers the window class a dialog template names with CLASS, so the
@@ -15,7 +17,7 @@ inline void RegisterDialogClass(HINSTANCE instance, const char* name) {
     wc.lpfnWndProc = DefDlgProcA;
     wc.cbWndExtra = DLGWINDOWEXTRA;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(101));
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = name;
