@@ -90,7 +90,9 @@ bool frmSong::Open(SongDialog::Mode mode) {
 void frmSong::Reveal() {
     ShowWindow(dialog_, SW_SHOW);
     SetForegroundWindow(dialog_);
-    SetFocus(GetDlgItem(dialog_, IDC_SONG_TXT));
+    // As Tab would: the dialog remembers the focus and the title's text is selected.
+    SendMessageA(dialog_, WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(GetDlgItem(dialog_, IDC_SONG_TXT)), TRUE);
 }
 
 INT_PTR CALLBACK frmSong::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
