@@ -9,6 +9,7 @@
 #include "jukebox/console/CFormUtils.h"
 #include "jukebox/console/Win32FormWindow.h"
 #include "jukebox/console/Win32SortKey.h"
+#include "jukebox/console/Win32WindowHook.h"
 #include "jukebox/settings/MJukebox.h"
 #include "res/resource.h"
 
@@ -80,7 +81,6 @@ void frmSong::ShowFind(CSong& criteria) {
 // Each mode keeps its own placement, so the window is made after the mode is set.
 bool frmSong::Open(SongDialog::Mode mode) {
     if (dialog_) logic_.cmdSong_Click(SongDialog::kClose);
-    if (dialog_) DestroyWindow(dialog_);
     logic_.SetMode(mode);
     CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_SONG), owner_, DialogProc,
                        reinterpret_cast<LPARAM>(this));
@@ -159,11 +159,15 @@ void frmSong::Form_Load() {
     SendDlgItemMessageA(dialog_, IDC_SONG_CMD + SongDialog::kPicture, BM_SETIMAGE, IMAGE_ICON,
                         reinterpret_cast<LPARAM>(program));
     AddTooltip();
+    genreHook_ = std::make_unique<Win32WindowHook>(
+        GetDlgItem(dialog_, IDC_SONG_GENRE),
+        [this](UINT message, WPARAM, LPARAM, LRESULT&) { return cbo_KeyDown(message); });
     Form_Resize();
     SongShowing = true;
 }
 
 void frmSong::Form_Unload() {
+    genreHook_.reset();
     formUtils_->SaveWindowSettings(logic_.WindowName(), false, 0, 0, 0, 0);
     formUtils_->UnSubClass();
     formUtils_.reset();
@@ -186,6 +190,15 @@ void frmSong::AddTooltip() {
     static char text[] = "Press Ctrl-Enter to add a new line in the comments.";
     tool.lpszText = text;
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// Any key on the closed genre list opens it first, so typing picks from what is shown.
+bool frmSong::cbo_KeyDown(UINT message) {
+    if (message != WM_KEYDOWN) return false;
+    HWND genre = GetDlgItem(dialog_, IDC_SONG_GENRE);
+    if (!SendMessageA(genre, CB_GETDROPPEDSTATE, 0, 0))
+        SendMessageA(genre, CB_SHOWDROPDOWN, TRUE, 0);
+    return false;
 }
 
 int frmSong::Px(int twips) const {

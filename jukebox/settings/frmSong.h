@@ -13,6 +13,7 @@ class CFormUtils;
 class FormWindow;
 class RegistryStore;
 class Win32FormWindow;
+class Win32WindowHook;
 
 // The song dialog's window: one modeless dialog owned by the console, in find,
 // song information or batch edit mode. Its rules live in SongDialog.
@@ -58,6 +59,7 @@ private:
     void Form_Unload();
     void Form_Resize();
     void AddTooltip();
+    bool cbo_KeyDown(UINT message);
     int Px(int twips) const;
 
     HINSTANCE instance_;
@@ -73,6 +75,7 @@ private:
     HICON rowIcon_ = nullptr;
     std::unique_ptr<Win32FormWindow> window_;
     std::unique_ptr<CFormUtils> formUtils_;
+    std::unique_ptr<Win32WindowHook> genreHook_;
 };
 
 }  // namespace brambletune
