@@ -37,8 +37,12 @@ public:
     SongDialog(SongDialogView& view, const SongDialogServices& services,
                std::vector<GenreEntry> genres);
 
-    // Sets the mode before the window loads, so that it reads that mode's placement.
-    void SetMode(Mode mode) { DialogMode = mode; }
+    // Sets the mode before a new window loads, so that it reads that mode's
+    // placement; the new window's genre list is filled by the next Init.
+    void SetMode(Mode mode) {
+        DialogMode = mode;
+        shown_.clear();
+    }
     // The window-settings name of the mode: "Song0" .. "Song2".
     std::string WindowName() const;
 

@@ -6,6 +6,7 @@ from brambletune_case import SAVE_QUESTION, BrambletuneCase
 from testbed import wait_until
 
 TITLE_BOX = "3010"  # the dialog's "&Title" box
+GENRE_LIST = "3020"
 
 
 class BrambletuneSong(BrambletuneCase):
@@ -24,6 +25,8 @@ class BrambletuneSong(BrambletuneCase):
         self.press(self.console, "ctrl+i")
         dialog = self.wait_window("^Song Information$")
         title = wait_until(lambda: self.poke_output("text", "=Song Information", TITLE_BOX), 10)
+        # The demo songs have no genre; each new window fills its genre list.
+        self.assertEqual(self.poke_output("text", "=Song Information", GENRE_LIST), "(none)")
         self.press(dialog, "Escape")
         self.assertTrue(wait_until(lambda: not self.visible_windows("^Song Information$"), 10))
         return title

@@ -96,7 +96,10 @@ TEST_F(SongDialogTest, EachModeHasItsCaptionsButtonsAndPlacementName) {
     EXPECT_EQ(view.buttons[0] + view.buttons[1], "&FindFind &Next");
     EXPECT_FALSE(view.shown[SongDialog::kID3]);
 
+    view.genres.clear();  // a new window
+    dialog.SetMode(SongDialog::kInfo);
     dialog.InitInfo(2);
+    EXPECT_EQ(view.genres.size(), 149u);
     EXPECT_EQ(dialog.WindowName(), "Song1");
     EXPECT_EQ(view.caption, "Song Information");
     EXPECT_EQ(view.buttons[0] + view.buttons[1], "&Save&Next Song");
