@@ -1,9 +1,11 @@
-"""Brambletune.exe under Wine: the song dialog edits one song, sets a field of
-every song in batch, and finds a song by a wildcard."""
+"""Brambletune.exe under Wine: the song dialog edits one song and tags a file,
+sets a field of every song in batch, and finds a song by a wildcard."""
+import os
+import shutil
 import unittest
 
 from brambletune_case import SAVE_QUESTION, BrambletuneCase
-from testbed import wait_until
+from testbed import wait_until, wine_path
 
 TITLE_BOX = "3010"  # the dialog's "&Title" box
 GENRE_LIST = "3020"
@@ -38,6 +40,31 @@ class BrambletuneSong(BrambletuneCase):
         with open(self.album[2:].replace("\\", "/"), encoding="latin-1", newline="") as f:
             return f.read()
 
+    def check_id3_menu(self):
+        """The ID3 menu tags the file named in the path box, then removes the tag; the
+        edited path is not saved into the song."""
+        folder = os.path.join(self.tmp, "demo album")
+        tone = sorted(name for name in os.listdir(folder) if name.endswith(".wav"))[0]
+        free = os.path.join(self.tmp, "free.wav")
+        shutil.copy(os.path.join(folder, tone), free)
+
+        def contents():
+            with open(free, "rb") as f:
+                return f.read()
+        untagged = contents()
+        self.press(self.console, "ctrl+i")
+        dialog = self.wait_window("^Song Information$")
+        self.keys("alt+p")
+        self.type_text(wine_path(free))
+        self.keys("alt+i", "s")  # "&Save ID3 Tag"
+        self.assertTrue(wait_until(lambda: contents()[-128:-116] == b"TAGE2E Title", 10))
+        self.assertEqual(len(contents()), len(untagged) + 128)
+        self.keys("alt+i", "d")  # "&Delete ID3 Tag"
+        self.assertTrue(wait_until(lambda: contents() == untagged, 10))
+        self.press(dialog, "Escape")
+        self.press(self.wait_window("^Save changes$"), "n")
+        self.assertTrue(wait_until(lambda: not self.visible_windows("^Song Information$"), 10))
+
     def test_information_saves_the_edited_song(self):
         self.open_album()
         self.press(self.console, "alt+s")
@@ -51,11 +78,13 @@ class BrambletuneSong(BrambletuneCase):
         self.keys("Escape")
         self.assertTrue(wait_until(lambda: not self.visible_windows("^Song Information$"), 10))
         self.assertEqual(self.song_title_shown(), "E2E Title")
+        self.check_id3_menu()
         window = self.settings("Window")
         self.assertIn("Song1Width", window)
         album = self.exit_saving()
         self.assertIn("E2E Title", album)
         self.assertIn("E2E Album", album)
+        self.assertNotIn("free.wav", album)
 
     def test_batch_edit_sets_the_artist_of_every_song(self):
         self.open_album()
