@@ -210,7 +210,6 @@ void SongDialog::ApplyBatch(std::int32_t position) {
     const std::int32_t index = s_.rows.KeyOfIndex(position);
     CSong song;
     song.Copy(s_.box.list.song(index));
-    song.history = s_.box.list.song(index).history;
     for (int box = 0; box < kBoxes; ++box) {
         const std::string& text = *Field(*song_, box);
         if (!text.empty()) *Field(song, box) = text;

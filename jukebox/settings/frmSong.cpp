@@ -30,7 +30,7 @@ constexpr int kButtonHeight = 345;
 constexpr int kGenreDropWidth = 2000;
 constexpr int kPopupTop = 1358;
 
-// The label and control of each row, top to bottom; the genre list is row 5.
+// The control beside each label, top to bottom: the genre list comes between year and lyrics.
 constexpr int kRowControls[kLabels] = {IDC_SONG_TXT + 0, IDC_SONG_TXT + 1, IDC_SONG_TXT + 2,
                                        IDC_SONG_TXT + 3, IDC_SONG_TXT + 4, IDC_SONG_GENRE,
                                        IDC_SONG_TXT + 5, IDC_SONG_TXT + 6};
@@ -103,14 +103,14 @@ INT_PTR CALLBACK frmSong::DialogProc(HWND dialog, UINT message, WPARAM wParam, L
     auto* self = reinterpret_cast<frmSong*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (!self) return FALSE;
     try {
-        return self->OnMessage(message, wParam, lParam);
+        return self->OnMessage(message, wParam);
     } catch (const std::exception& e) {
         MessageBoxA(dialog, e.what(), "Brambletune", MB_OK | MB_ICONERROR);
         return TRUE;
     }
 }
 
-INT_PTR frmSong::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR frmSong::OnMessage(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_INITDIALOG: Form_Load(); return FALSE;
     case WM_SIZE: Form_Resize(); return TRUE;
@@ -120,7 +120,7 @@ INT_PTR frmSong::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_CLOSE: logic_.cmdSong_Click(SongDialog::kClose); return TRUE;
     case WM_DESTROY: Form_Unload(); return FALSE;
-    default: (void)lParam; return FALSE;
+    default: return FALSE;
     }
 }
 

@@ -50,7 +50,7 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam);
     INT_PTR OnColor(HDC dc);
     void OnCommand(WORD id, WORD code);
     bool Open(SongDialog::Mode mode);
