@@ -49,7 +49,8 @@ public:
     virtual void ShowOptions() = 0;
     virtual void ShowSongInfo(std::int32_t row) = 0;
     virtual void ShowBatchEdit() = 0;
-    virtual void ShowFind(const CSong& criteria) = 0;
+    // criteria is the console's own, kept by the find dialog.
+    virtual void ShowFind(CSong& criteria) = 0;
     virtual void ShowLyricsOf(const CSong& song) = 0;
     virtual void ShowTips() = 0;
     virtual void ShowAbout() = 0;

@@ -16,6 +16,7 @@
 #include "jukebox/console/Win32SortKey.h"
 #include "jukebox/console/Win32WindowHook.h"
 #include "jukebox/playback/CJukeBox.h"
+#include "jukebox/settings/frmSong.h"
 #include "jukebox/playback/MMCICtrl.h"
 #include "jukebox/settings/MJukebox.h"
 #include "jukebox/windows/frmAbout.h"

@@ -26,6 +26,7 @@ class MMCICtrl;
 class Win32FormWindow;
 class Win32RecentMenu;
 class Win32WindowHook;
+class frmSong;
 class frmVolume;
 
 // The console: the player panel above the playlist. It turns window messages
@@ -55,6 +56,8 @@ public:
     void CheckColors();
     void CheckFonts();
     void TrayIcon_Click(int message);
+    // The song dialog once it was first opened, else nullptr.
+    frmSong* SongForm() const { return song_.get(); }
 
     // ConsoleView
     void SetLabel(Label label, const std::string& text) override;
@@ -85,9 +88,9 @@ public:
     void Unload() override;
     void ShowAddFolder() override;
     void ShowOptions() override;
-    void ShowSongInfo(std::int32_t) override {}
-    void ShowBatchEdit() override {}
-    void ShowFind(const CSong&) override {}
+    void ShowSongInfo(std::int32_t row) override;
+    void ShowBatchEdit() override;
+    void ShowFind(CSong& criteria) override;
     void ShowLyricsOf(const CSong&) override {}
     void ShowTips() override;
     void ShowAbout() override;
@@ -136,6 +139,7 @@ private:
     HMENU SubMenu(ConsoleMenu menu) const;
     void MarkRadioItems();
     void PopupMenu(int which);
+    frmSong& SongDialog();
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
@@ -172,6 +176,7 @@ private:
     std::unique_ptr<CRecentFiles> recentFiles_;
     std::unique_ptr<ConsoleCommands> commands_;
     std::unique_ptr<Win32WindowHook> sliderHook_;
+    std::unique_ptr<frmSong> song_;
     std::function<void()> unhookInstance_;
     CTrayIcon trayIcon_;
     Win32Mixer mixer_;

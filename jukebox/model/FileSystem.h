@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <iostream>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -22,6 +24,12 @@ public:
     virtual bool Replace(const std::string& from, const std::string& to) = 0;
     // Deletes the file; failures are ignored.
     virtual void Remove(const std::string& path) = 0;
+    // Opens the file for binary reading and writing in place, creating it empty
+    // when missing; nullptr when it cannot be opened for writing.
+    virtual std::unique_ptr<std::iostream> OpenUpdate(const std::string& path) = 0;
+    // Makes length the file's size (created when missing). False when the file
+    // cannot be opened for writing or the size cannot be set.
+    virtual bool SetFileLength(const std::string& path, std::uint64_t length) = 0;
 };
 
 }  // namespace brambletune

@@ -34,4 +34,22 @@ void StdFileSystem::Remove(const std::string& path) {
     std::remove(path.c_str());
 }
 
+std::unique_ptr<std::iostream> StdFileSystem::OpenUpdate(const std::string& path) {
+    // Appending creates a missing file without touching an existing one.
+    if (!std::ofstream(path.c_str(), std::ios::out | std::ios::binary | std::ios::app).is_open())
+        return nullptr;
+    auto file = std::make_unique<std::fstream>(path.c_str(),
+                                               std::ios::in | std::ios::out | std::ios::binary);
+    if (!file->is_open()) return nullptr;
+    return file;
+}
+
+bool StdFileSystem::SetFileLength(const std::string& path, std::uint64_t length) {
+    if (!std::ofstream(path.c_str(), std::ios::out | std::ios::binary | std::ios::app).is_open())
+        return false;
+    std::error_code ec;
+    std::filesystem::resize_file(path, length, ec);
+    return !ec;
+}
+
 }  // namespace brambletune

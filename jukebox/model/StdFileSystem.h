@@ -16,6 +16,8 @@ public:
     std::unique_ptr<std::ostream> OpenWrite(const std::string& path) override;
     bool Replace(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) override;
+    std::unique_ptr<std::iostream> OpenUpdate(const std::string& path) override;
+    bool SetFileLength(const std::string& path, std::uint64_t length) override;
 };
 
 }  // namespace brambletune

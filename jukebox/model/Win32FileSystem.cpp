@@ -45,4 +45,14 @@ void Win32FileSystem::Remove(const std::string& path) {
     DeleteFileA(path.c_str());
 }
 
+bool Win32FileSystem::SetFileLength(const std::string& path, std::uint64_t length) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER offset;
+    offset.QuadPart = static_cast<LONGLONG>(length);
+    return SetFilePointerEx(file.get(), offset, nullptr, FILE_BEGIN) != 0 &&
+           SetEndOfFile(file.get()) != 0;
+}
+
 }  // namespace brambletune

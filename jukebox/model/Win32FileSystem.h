@@ -14,6 +14,8 @@ public:
     bool FileExists(const std::string& path) const override;
     bool Replace(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) override;
+    // CreateFileA without sharing, SetFilePointerEx and SetEndOfFile.
+    bool SetFileLength(const std::string& path, std::uint64_t length) override;
 };
 
 }  // namespace brambletune

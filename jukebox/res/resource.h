@@ -49,6 +49,17 @@
 #define IDC_SLIDER 330
 #define IDC_SONGS 340
 
+// Song information dialog (3000-3099).
+#define IDD_SONG 3000
+#define IDC_SONG_LABEL 3001  // + row: the seven boxes and the genre list
+#define IDC_SONG_TXT 3010    // + box: title, path, artist, album, year, lyrics, comments
+#define IDC_SONG_GENRE 3020
+#define IDC_SONG_CMD 3030  // + index: two mode buttons, Close, ID3, picture button
+#define IDC_SONG_IMG 3040
+#define IDC_SONG_ROW_IMG 3041
+#define IDR_SONG_ID3 3050
+#define IDM_SONG_ID3 3060  // + index: read, save, delete, separator, cancel
+
 // The options dialog: the frame of page n is IDD_OPTIONS_PAGE + n; control
 // arrays are numbered base + index.
 #define IDI_DOCUMENT 100  // + icon index 1..10

@@ -1,10 +1,12 @@
 #!/usr/bin/python3
-"""Independent check of ReadTag: MP3-like files tagged with ID3v1 by Debian's
-python3-mutagen are read back by ReadTag (through the jukebox_readtag helper),
-and the fields must equal both what was given to mutagen and what mutagen's own
-ID3v1 parser finds in the file.
+"""Independent check of ReadTag and WriteID3: MP3-like files tagged with ID3v1
+by Debian's python3-mutagen are read back by ReadTag (through the
+jukebox_readtag helper), and the fields must equal both what was given to
+mutagen and what mutagen's own ID3v1 parser finds in the file. Tags written by
+WriteID3 (through the jukebox_writetag helper) must read back through mutagen's
+parser as written, and DeleteID3 must give back the untagged bytes.
 
-usage: mutagen_tag_check.py <jukebox_readtag> <work folder>
+usage: mutagen_tag_check.py <jukebox_readtag> <work folder> [<jukebox_writetag>]
 """
 import os
 import random
@@ -12,6 +14,7 @@ import shutil
 import subprocess
 import sys
 
+from mutagen._constants import GENRES as GENRE_NAMES
 from mutagen.id3 import ID3, TALB, TCON, TDRC, TIT2, TPE1, TRCK, COMM
 from mutagen.id3._id3v1 import ParseID3v1
 
@@ -65,6 +68,76 @@ def read_tags(tool, paths):
 def expected_text(text, width):
     raw = (text or "").encode("latin1")[:width]
     return raw.split(b"\0")[0].ljust(width, b" ")
+
+
+def write_tag(tool, path, fields):
+    texts = [fields[k].encode("latin1").hex() for k in ("title", "artist", "album", "year", "comment")]
+    return subprocess.run([tool, "write", path, *texts, str(fields["genre"])],
+                          check=True, capture_output=True, text=True).stdout.strip()
+
+
+def delete_tag(tool, path):
+    return subprocess.run([tool, "delete", path], check=True, capture_output=True,
+                          text=True).stdout.strip()
+
+
+def check_writes(tool, work, rng, failures):
+    """Tags written by WriteID3, read by mutagen; deleting restores the file."""
+    cases = [
+        dict(title="Hello", artist="Some Band", album="First Album", year="1999",
+             comment="nice one", genre=17),
+        dict(title="T" * 35, artist="Héllo Wörld ßæø", album="", year="2024", comment="",
+             genre=255),
+        dict(title="x", artist="y", album="z" * 30, year="1970", comment="c" * 28, genre=0),
+    ]
+    for _ in range(20):
+        def rnd(n):
+            return "".join(rng.choice(LATIN1) for _ in range(rng.randrange(n))).strip()
+        cases.append(dict(title=rnd(40), artist=rnd(40), album=rnd(40),
+                          year=str(rng.randrange(1900, 2100)), comment=rnd(28),
+                          genre=rng.choice([0, 13, 79, 147, 255])))
+    for i, fields in enumerate(cases):
+        path = os.path.join(work, "written%02d.mp3" % i)
+        mp3_like(path, rng.choice([200, 5000]), rng)
+        if i % 2:
+            tag_file(path, dict(title="old v1 tag"))  # a tag there already is overwritten
+        with open(path, "rb") as f:
+            before = f.read()
+        for _ in range(2):
+            result = write_tag(tool, path, fields)
+            if result != "Done":
+                failures.append("%s: WriteID3 gave %s" % (path, result))
+        with open(path, "rb") as f:
+            data = f.read()
+        audio = before[:-128] if before[-128:-125] == b"TAG" else before
+        if len(data) != len(audio) + 128 or data[:len(audio)] != audio:
+            failures.append("%s: %d bytes after two saves, %d expected"
+                            % (path, len(data), len(audio) + 128))
+        block = data[-128:]
+        if b"\0" in block[3:127]:
+            failures.append("%s: a text field holds NUL" % path)
+        parsed = ParseID3v1(block) or {}
+        for name, frame in (("title", "TIT2"), ("artist", "TPE1"), ("album", "TALB"),
+                            ("comment", "COMM")):
+            width = 28 if name == "comment" else 30
+            want = fields[name].encode("latin1")[:width].decode("latin1").strip()
+            got = str(parsed[frame]) if frame in parsed else ""
+            if got != want:
+                failures.append("%s: mutagen reads %s %r, %r was written" % (path, name, got, want))
+        got_year = str(parsed["TDRC"]) if "TDRC" in parsed else ""
+        if got_year != fields["year"]:
+            failures.append("%s: mutagen reads year %r, %r was written" % (path, got_year, fields["year"]))
+        got_genre = parsed["TCON"].genres[0] if "TCON" in parsed else None
+        want_genre = GENRE_NAMES[fields["genre"]] if fields["genre"] < len(GENRE_NAMES) else None
+        if got_genre != want_genre:
+            failures.append("%s: mutagen reads genre %r, %r was written" % (path, got_genre, want_genre))
+        if not i % 2:
+            if delete_tag(tool, path) != "Done":
+                failures.append("%s: DeleteID3 did not remove the tag" % path)
+            with open(path, "rb") as f:
+                if f.read() != before:
+                    failures.append("%s: not the same bytes after DeleteID3" % path)
+    return len(cases)
 
 
 def main():
@@ -156,9 +229,12 @@ def main():
         if got is not None:
             failures.append("%s: expected no tag, got %r" % (path, got))
 
+    written = check_writes(sys.argv[3], work, rng, failures) if len(sys.argv) > 3 else 0
+
     for line in failures:
         print("FAIL", line)
-    print("%d tagged files, %d untagged paths, %d failures" % (len(cases), len(no_tag), len(failures)))
+    print("%d tagged files, %d untagged paths, %d written tags, %d failures"
+          % (len(cases), len(no_tag), written, len(failures)))
     return 1 if failures else 0
 
 

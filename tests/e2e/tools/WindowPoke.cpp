@@ -6,6 +6,7 @@
 //   WindowPoke visible <window class>   a window of the class is visible
 //   WindowPoke checked <window class> <control id>
 //   WindowPoke text    <window class> <control id>   prints the control's text
+// A window class written as "=Title" names the window by its title instead.
 // Exits 0 when the window (and control) was found and the answer is yes,
 // 1 otherwise.
 #include <windows.h>
@@ -56,7 +57,8 @@ int OnControl(const char* command, HWND control) {
 
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
-    HWND window = FindWindowA(argv[2], nullptr);
+    HWND window =
+        argv[2][0] == '=' ? FindWindowA(nullptr, argv[2] + 1) : FindWindowA(argv[2], nullptr);
     if (!window) return 1;
     const char* command = argv[1];
     DWORD_PTR result = 0;

@@ -67,7 +67,7 @@ public:
     void ShowOptions() override {}
     void ShowSongInfo(std::int32_t) override {}
     void ShowBatchEdit() override {}
-    void ShowFind(const CSong&) override {}
+    void ShowFind(CSong&) override {}
     void ShowLyricsOf(const CSong&) override {}
     void ShowTips() override {}
     void ShowAbout() override {}

@@ -45,6 +45,15 @@ public:
         return true;
     }
     void Remove(const std::string& path) override { files.erase(path); }
+    std::unique_ptr<std::iostream> OpenUpdate(const std::string& path) override {
+        if (unwritable.count(path) || folders.count(path)) return nullptr;
+        return std::make_unique<UpdatingStream>(files[path], failingWrites.count(path) > 0);
+    }
+    bool SetFileLength(const std::string& path, std::uint64_t length) override {
+        if (unwritable.count(path) || folders.count(path)) return false;
+        files[path].resize(static_cast<std::size_t>(length), '\0');
+        return true;
+    }
 
 private:
     // Seeks succeed and report the given size; reads fail.
@@ -70,6 +79,23 @@ private:
 
     private:
         FailingBuf buf_;
+    };
+    // Reads and writes a copy of the file, which replaces it when the stream is
+    // destroyed. A failing stream reads but cannot position for or make a write.
+    class UpdatingStream : public std::stringstream {
+    public:
+        UpdatingStream(std::string& target, bool fail)
+            : std::stringstream(target, fail ? std::ios::in | std::ios::binary
+                                             : std::ios::in | std::ios::out | std::ios::binary),
+              target_(target),
+              fail_(fail) {}
+        ~UpdatingStream() override {
+            if (!fail_) target_ = str();
+        }
+
+    private:
+        std::string& target_;
+        bool fail_;
     };
     class WritingStream : public std::ostringstream {
     public:

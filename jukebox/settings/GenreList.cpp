@@ -1,0 +1,183 @@
+#include "jukebox/settings/GenreList.h"
+
+#include <algorithm>
+#include <array>
+
+#include "jukebox/model/CSong.h"
+
+namespace brambletune {
+namespace {
+
+constexpr std::array<const char*, kGenreNames> kNames = {"Blues",
+                                                         "Classic Rock",
+                                                         "Country",
+                                                         "Dance",
+                                                         "Disco",
+                                                         "Funk",
+                                                         "Grunge",
+                                                         "Hip-Hop",
+                                                         "Jazz",
+                                                         "Metal",
+                                                         "New Age",
+                                                         "Oldies",
+                                                         "Other",
+                                                         "Pop",
+                                                         "R&B",
+                                                         "Rap",
+                                                         "Reggae",
+                                                         "Rock",
+                                                         "Techno",
+                                                         "Industrial",
+                                                         "Alternative",
+                                                         "Ska",
+                                                         "Death Metal",
+                                                         "Pranks",
+                                                         "Soundtrack",
+                                                         "Euro-Techno",
+                                                         "Ambient",
+                                                         "Trip-Hop",
+                                                         "Vocal",
+                                                         "Jazz+Funk",
+                                                         "Fusion",
+                                                         "Trance",
+                                                         "Classical",
+                                                         "Instrumental",
+                                                         "Acid",
+                                                         "House",
+                                                         "Game",
+                                                         "Sound Clip",
+                                                         "Gospel",
+                                                         "Noise",
+                                                         "AlternRock",
+                                                         "Bass",
+                                                         "Soul",
+                                                         "Punk",
+                                                         "Space",
+                                                         "Meditative",
+                                                         "Instrumental Pop",
+                                                         "Instrumental Rock",
+                                                         "Ethnic",
+                                                         "Gothic",
+                                                         "Darkwave",
+                                                         "Techno-Industrial",
+                                                         "Electronic",
+                                                         "Pop-Folk",
+                                                         "Eurodance",
+                                                         "Dream",
+                                                         "Southern Rock",
+                                                         "Comedy",
+                                                         "Cult",
+                                                         "Gangsta",
+                                                         "Top 40",
+                                                         "Christian Rap",
+                                                         "Pop/Funk",
+                                                         "Jungle",
+                                                         "Native American",
+                                                         "Cabaret",
+                                                         "New Wave",
+                                                         "Psychadelic",
+                                                         "Rave",
+                                                         "Showtunes",
+                                                         "Trailer",
+                                                         "Lo-Fi",
+                                                         "Tribal",
+                                                         "Acid Punk",
+                                                         "Acid Jazz",
+                                                         "Polka",
+                                                         "Retro",
+                                                         "Musical",
+                                                         "Rock & Roll",
+                                                         "Hard Rock",
+                                                         "Folk",
+                                                         "Folk-Rock",
+                                                         "National Folk",
+                                                         "Swing",
+                                                         "Fast Fusion",
+                                                         "Bebob",
+                                                         "Latin",
+                                                         "Revival",
+                                                         "Celtic",
+                                                         "Bluegrass",
+                                                         "Avantgarde",
+                                                         "Gothic Rock",
+                                                         "Progressive Rock",
+                                                         "Psychedelic Rock",
+                                                         "Symphonic Rock",
+                                                         "Slow Rock",
+                                                         "Big Band",
+                                                         "Chorus",
+                                                         "Easy Listening",
+                                                         "Acoustic",
+                                                         "Humour",
+                                                         "Speech",
+                                                         "Chanson",
+                                                         "Opera",
+                                                         "Chamber Music",
+                                                         "Sonata",
+                                                         "Symphony",
+                                                         "Booty Bass",
+                                                         "Primus",
+                                                         "Porn Groove",
+                                                         "Satire",
+                                                         "Slow Jam",
+                                                         "Club",
+                                                         "Tango",
+                                                         "Samba",
+                                                         "Folklore",
+                                                         "Ballad",
+                                                         "Power Ballad",
+                                                         "Rhythmic Soul",
+                                                         "Freestyle",
+                                                         "Duet",
+                                                         "Punk Rock",
+                                                         "Drum Solo",
+                                                         "A capella",
+                                                         "Euro-House",
+                                                         "Dance Hall",
+                                                         "Goa",
+                                                         "Drum & Bass",
+                                                         "Club-House",
+                                                         "Hardcore",
+                                                         "Terror",
+                                                         "Indie",
+                                                         "BritPop",
+                                                         "Afro-Punk",
+                                                         "Polsk Punk",
+                                                         "Beat",
+                                                         "Christian Gangsta Rap",
+                                                         "Heavy Metal",
+                                                         "Black Metal",
+                                                         "Crossover",
+                                                         "Contemporary Christian",
+                                                         "Christian Rock",
+                                                         "Merengue",
+                                                         "Salsa",
+                                                         "Thrash Metal",
+                                                         "Anime",
+                                                         "JPop",
+                                                         "Synthpop"};
+
+}  // namespace
+
+std::string GenreName(std::int32_t number) {
+    if (number < 0 || number >= kGenreNames) return {};
+    return kNames[static_cast<std::size_t>(number)];
+}
+
+std::vector<GenreEntry> SortedGenres(const GenreSortKey& sortKey) {
+    struct Keyed {
+        std::string key;
+        GenreEntry entry;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(kNames.size());
+    for (std::int32_t n = 0; n < kGenreNames; ++n)
+        keyed.push_back({sortKey(GenreName(n)), {GenreName(n), n}});
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+    std::vector<GenreEntry> genres{{"(none)", kNoGenre}};
+    for (Keyed& k : keyed) genres.push_back(std::move(k.entry));
+    return genres;
+}
+
+}  // namespace brambletune
