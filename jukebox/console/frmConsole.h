@@ -24,6 +24,7 @@ class MMCICtrl;
 class Win32FormWindow;
 class Win32RecentMenu;
 class Win32WindowHook;
+class frmLyrics;
 
 // The console: the player panel above the playlist. It turns window messages
 // into calls of the engine and of the console commands, and shows what the
@@ -49,6 +50,7 @@ public:
     }
 
     CFormUtils& formUtils() { return *formUtils_; }
+    frmLyrics& lyrics() { return *lyrics_; }
     void CheckColors();
     void CheckFonts();
     void TrayIcon_Click(int message);
@@ -85,7 +87,7 @@ public:
     void ShowSongInfo(std::int32_t) override {}
     void ShowBatchEdit() override {}
     void ShowFind(const CSong&) override {}
-    void ShowLyricsOf(const CSong&) override {}
+    void ShowLyricsOf(const CSong& song) override;
     void ShowTips() override {}
     void ShowAbout() override {}
     void ShowVolume() override {}
@@ -156,6 +158,7 @@ private:
     std::unique_ptr<CFormUtils> formUtils_;
     std::unique_ptr<MMCICtrl> mciModule_;
     std::unique_ptr<CListView> list_;
+    std::unique_ptr<frmLyrics> lyrics_;  // the engine shows songs in it
     std::unique_ptr<CJukeBox> box_;
     std::unique_ptr<MFindFile> finder_;
     std::unique_ptr<Win32RecentMenu> recentMenu_;

@@ -10,6 +10,7 @@
 #include "jukebox/console/frmConsole.h"
 #include "jukebox/playback/CJukeBox.h"
 #include "jukebox/settings/MJukebox.h"
+#include "jukebox/windows/frmLyrics.h"
 #include "res/resource.h"
 
 namespace brambletune {
@@ -126,6 +127,11 @@ void frmConsole::ShowRepeatAllLabel(bool on) {
 void frmConsole::ShowAddFolder() {
     frmAddFolder dialog(instance_, platform_.registry, *finder_, *box_, *list_, platform_.messages);
     dialog.ShowModal(hwnd_);
+}
+
+void frmConsole::ShowLyricsOf(const CSong& song) {
+    lyrics_->Show();
+    lyrics_->ShowLyrics(song);
 }
 
 }  // namespace brambletune

@@ -47,3 +47,9 @@
 #define IDC_REPEAT_ALL 320
 #define IDC_SLIDER 330
 #define IDC_SONGS 340
+
+// The lyrics window.
+#define IDD_LYRICS 3100
+#define IDC_LYRICS_TEXT 3101
+#define IDC_LYRICS_CHECK 3102  // + index: 0 automatic open, 1 automatic close
+#define IDC_LYRICS_PICTURE 3104
