@@ -12,5 +12,5 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/frmLyrics.cpp
   )
   target_include_directories(jukebox_lyrics_win32 PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(jukebox_lyrics_win32 PUBLIC jukebox_lyrics_core jukebox_console_win32 user32 gdi32)
+  target_link_libraries(jukebox_lyrics_win32 PUBLIC jukebox_lyrics_core jukebox_console_win32 user32 gdi32 comctl32)
 endif()

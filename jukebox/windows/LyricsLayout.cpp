@@ -10,6 +10,7 @@ bool LyricsLayout::Resize(std::int32_t innerWidth, std::int32_t innerHeight) {
         places_.okLeft = (innerWidth - okWidth_) / 2;
         places_.checkLeft[0] = innerWidth / 4 - 562;
         places_.checkLeft[1] = places_.checkLeft[0] + innerWidth / 2;
+        places_.checkWidth = innerWidth / 2 - 90 - places_.checkLeft[0];
     }
     if (heightChanged) {
         places_.okTop = innerHeight - 435;

@@ -20,6 +20,7 @@ public:
         std::int32_t okLeft = 0;
         std::int32_t okTop = 0;
         std::int32_t checkLeft[2] = {0, 0};
+        std::int32_t checkWidth = 0;  // each box reaches to the middle or the right margin
         std::int32_t checkTop = 0;
         std::int32_t pictureTop = 0;
     };

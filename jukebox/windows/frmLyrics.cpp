@@ -1,5 +1,7 @@
 #include "jukebox/windows/frmLyrics.h"
 
+#include <commctrl.h>
+
 #include <climits>
 #include <exception>
 
@@ -144,9 +146,30 @@ void frmLyrics::Form_Load() {
     Form_Resize(IsZoomed(dialog_) ? SIZE_MAXIMIZED : SIZE_RESTORED);
     CheckColors();
     CheckFonts();
+    AddCheckBoxTips();
     CheckDlgButton(dialog_, IDC_LYRICS_CHECK, Options.AutoOpenLyrics() ? BST_CHECKED : 0);
     CheckDlgButton(dialog_, IDC_LYRICS_CHECK + 1, Options.AutoCloseLyrics() ? BST_CHECKED : 0);
     LyricsShowing = true;
+}
+
+// The boxes' captions are longer than a box of the window's usual width shows.
+void frmLyrics::AddCheckBoxTips() {
+    HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog_,
+                                nullptr, instance_, nullptr);
+    SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, Px(4000));
+    for (int i = 0; i < 2; ++i) {
+        HWND box = GetDlgItem(dialog_, IDC_LYRICS_CHECK + i);
+        char caption[128];
+        GetWindowTextA(box, caption, sizeof(caption));
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = dialog_;
+        tool.uId = reinterpret_cast<UINT_PTR>(box);
+        tool.lpszText = caption;
+        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void frmLyrics::Form_Unload() {
@@ -178,8 +201,8 @@ void frmLyrics::Form_Resize(WPARAM sizeType) {
     MoveControl(dialog_, IDC_LYRICS_TEXT, kKeep, kKeep, Px(p.textWidth), Py(p.textHeight));
     MoveControl(dialog_, IDOK, Px(p.okLeft), Py(p.okTop), kKeep, kKeep);
     for (int i = 0; i < 2; ++i)
-        MoveControl(dialog_, IDC_LYRICS_CHECK + i, Px(p.checkLeft[i]), Py(p.checkTop), kKeep,
-                    kKeep);
+        MoveControl(dialog_, IDC_LYRICS_CHECK + i, Px(p.checkLeft[i]), Py(p.checkTop),
+                    Px(p.checkWidth), kKeep);
     MoveControl(dialog_, IDC_LYRICS_PICTURE, kKeep, Py(p.pictureTop), kKeep, kKeep);
     InvalidateRect(dialog_, nullptr, TRUE);
 }

@@ -58,6 +58,7 @@ private:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Form_Load();
     void Form_Unload();
+    void AddCheckBoxTips();
     void Form_Resize(WPARAM sizeType);
     INT_PTR OnColorEdit(HDC dc);
     void chkLyrics_Click(int index);

@@ -12,6 +12,7 @@ WM_COMMAND = 0x111
 EXIT, SONG_NEXT, SONG_SHOW_LYRICS = 1016, 1105, 1109
 IDOK = 1
 IDC_LYRICS_TEXT = 3101
+IDC_AUTO_OPEN = 3102
 FIRST_WORDS = "First verse\r\nof the first song\r\n"
 FIRST_CAPTION = "^Lyrics - Concert A - Brambletune - Demo Album$"
 QUESTION = "^Lyrics Changed$"
@@ -82,9 +83,11 @@ class BrambletuneLyrics(BrambletuneCase):
         with open(self.first, encoding="latin-1", newline="") as f:
             return f.read()
 
-    def test_an_edit_is_saved_to_the_lyrics_file(self):
+    def test_an_edit_is_saved_and_the_next_songs_lyrics_open_by_themselves(self):
         program, window = self.open_lyrics_of_first_song()
         self.type_at_end(window, "added line")
+        self.assertTrue(self.poke("click", "frmLyrics", str(IDC_AUTO_OPEN)))
+        self.assertTrue(wait_until(lambda: self.poke("checked", "frmLyrics", str(IDC_AUTO_OPEN)), 10))
         self.assertTrue(self.poke("click", "frmLyrics", str(IDOK)))
         box = self.wait_window(QUESTION)
         self.screenshot("brambletune-lyrics-save-question")
@@ -93,6 +96,11 @@ class BrambletuneLyrics(BrambletuneCase):
         self.assertEqual(self.saved_words(), FIRST_WORDS + "added line")
         self.assertFalse(os.path.exists(self.first + ".new"))
         self.assertIn("LyricsWidth", self.settings("Window"))
+        # The box just ticked set the automatic opening: the next song brings the window back.
+        self.console_command(SONG_NEXT)
+        self.wait_window("^Lyrics - Middle C - Brambletune - Demo Album$")
+        self.assertTrue(wait_until(lambda: self.lyrics_text() == "Second song\r\n", 20))
+        self.screenshot("brambletune-lyrics-opened-by-itself")
         self.console_command(EXIT)
         self.finish(program)
 

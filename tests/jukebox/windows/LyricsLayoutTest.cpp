@@ -13,6 +13,7 @@ TEST(LyricsLayoutTest, PlacesFollowTheInnerSizeOneDimensionAtATime) {
     EXPECT_EQ(p.okLeft, 2092);
     EXPECT_EQ(p.checkLeft[0], 788);
     EXPECT_EQ(p.checkLeft[1], 3488);
+    EXPECT_EQ(p.checkLeft[1] + p.checkWidth, 5400 - 90);
     EXPECT_EQ(p.okTop, 3465);
     EXPECT_EQ(p.checkTop, 3120);
     EXPECT_EQ(p.textHeight, 2940);
