@@ -80,6 +80,14 @@ void frmLyrics::ShowLyrics(const CSong& song) {
     if (dialog_) editor_.ShowLyrics(song);
 }
 
+void frmLyrics::LoadSong(const CSong& song) {
+    if (keptOpen_) {
+        keptOpen_ = false;
+        return;
+    }
+    ShowLyrics(song);
+}
+
 bool frmLyrics::Unload() {
     if (!dialog_) return true;
     if (editor_.QuerySaveLyrics()) return false;

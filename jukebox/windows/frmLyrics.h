@@ -44,8 +44,10 @@ public:
     // LyricsView
     bool IsShown() const override { return dialog_ != nullptr; }
     void Show() override;
-    void Close() override { Unload(); }
-    void LoadSong(const CSong& song) override { ShowLyrics(song); }
+    // The engine lets a window that stayed open load the new song at once: the
+    // user who just cancelled is not asked a second time.
+    void Close() override { keptOpen_ = !Unload(); }
+    void LoadSong(const CSong& song) override;
 
 private:
     // LyricsText
@@ -76,7 +78,8 @@ private:
     HFONT font_ = nullptr;
     HBRUSH background_ = nullptr;
     int dpiX_ = 96, dpiY_ = 96;
-    RECT normal_{};  // bounds in the normal state, twips
+    RECT normal_{};          // bounds in the normal state, twips
+    bool keptOpen_ = false;  // the user cancelled the engine's Close
     std::optional<LyricsLayout> layout_;
     std::unique_ptr<Win32FormWindow> window_;
     std::unique_ptr<CFormUtils> formUtils_;

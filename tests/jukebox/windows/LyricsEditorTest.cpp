@@ -10,13 +10,11 @@
 namespace brambletune {
 namespace {
 
-using testing::MemoryFileSystem;
-using testing::RecordingMessageBox;
+using Box = MessageBoxService;
 
 class FakeLyricsText : public LyricsText {
 public:
-    std::string text;
-    std::string caption = "Song Lyrics";
+    std::string text, caption;
     std::string Text() const override { return text; }
     void SetText(const std::string& t) override { text = t; }
     void SetCaption(const std::string& c) override { caption = c; }
@@ -35,16 +33,13 @@ CSong Song(const std::string& title, const std::string& lyrics) {
 class LyricsEditorTest : public ::testing::Test {
 protected:
     FakeLyricsText view;
-    MemoryFileSystem files;
-    RecordingMessageBox messages;
+    testing::MemoryFileSystem files;
+    testing::RecordingMessageBox messages;
     LyricsEditor editor{view, files, messages};
 
-    // Shows the first song and types over its lyrics.
-    void EditFirstSong() {
-        files.files["C:\\one.txt"] = "old words";
-        files.files["C:\\two.txt"] = "second song";
-        ASSERT_TRUE(editor.ShowLyrics(Song("One", "C:\\one.txt")));
-        view.text = "new words";
+    void ShowAndEdit(const CSong& song, const std::string& typed) {
+        ASSERT_TRUE(editor.ShowLyrics(song));
+        view.text = typed;
         editor.TextEdited();
     }
 };
@@ -55,82 +50,53 @@ TEST_F(LyricsEditorTest, ShowsTheSongsFileOrSaysItWasNotFound) {
     EXPECT_EQ(view.text, "line 1\r\nline 2");
     EXPECT_EQ(view.caption, "Lyrics - One - Band - Album");
     EXPECT_FALSE(editor.LyricsChanged());
-
-    editor.ShowLyrics(Song("Two", "C:\\missing.txt"));
+    CSong bare = Song("Solo", "C:\\missing.txt");
+    bare.songArtist = bare.songAlbum = "";
+    editor.ShowLyrics(bare);
     EXPECT_EQ(view.text, "Lyrics file was not found");
-    editor.ShowLyrics(Song("Three", ""));
-    EXPECT_EQ(view.text, "Lyrics file was not found");
-    EXPECT_EQ(editor.LyricsPath(), "");
+    EXPECT_EQ(view.caption, "Lyrics - Solo -  - ");
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(LyricsEditorTest, CaptionKeepsTheSeparatorsOfEmptyFields) {
-    CSong song;
-    song.songTitle = "Solo";
-    EXPECT_EQ(LyricsEditor::Caption(song), "Lyrics - Solo -  - ");
-}
-
 TEST_F(LyricsEditorTest, SwitchingSongsWithEditsAsksAndCancelKeepsTheOldSong) {
-    EditFirstSong();
-    messages.answers = {MessageBoxService::kIdCancel};
+    files.files["C:\\one.txt"] = "old words";
+    files.files["C:\\two.txt"] = "second song";
+    ShowAndEdit(Song("One", "C:\\one.txt"), "new words");
+    messages.answers = {Box::kIdCancel, Box::kIdYes, Box::kIdNo};
     EXPECT_FALSE(editor.ShowLyrics(Song("Two", "C:\\two.txt")));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, "Lyrics Changed");
     EXPECT_EQ(messages.shown[0].text, "Save changes to lyrics file?");
-    EXPECT_EQ(messages.shown[0].style,
-              MessageBoxService::kYesNoCancel | MessageBoxService::kIconQuestion);
+    EXPECT_EQ(messages.shown[0].style, Box::kYesNoCancel | Box::kIconQuestion);
     EXPECT_EQ(messages.shown[0].owner, 77u);
     EXPECT_EQ(view.text, "new words");
     EXPECT_EQ(view.caption, "Lyrics - One - Band - Album");
-    EXPECT_EQ(editor.LyricsPath(), "C:\\one.txt");
-    EXPECT_TRUE(editor.LyricsChanged());
-    EXPECT_EQ(files.files["C:\\one.txt"], "old words");
-}
 
-TEST_F(LyricsEditorTest, YesSavesAndNoDiscardsBeforeTheNextSong) {
-    EditFirstSong();
-    messages.answers = {MessageBoxService::kIdYes};
-    EXPECT_TRUE(editor.ShowLyrics(Song("Two", "C:\\two.txt")));
+    EXPECT_TRUE(editor.ShowLyrics(Song("Two", "C:\\two.txt")));  // Yes
     EXPECT_EQ(files.files["C:\\one.txt"], "new words");
     EXPECT_EQ(view.text, "second song");
-
-    view.text = "thrown away";
-    editor.TextEdited();
-    messages.answers = {MessageBoxService::kIdNo};
-    EXPECT_TRUE(editor.ShowLyrics(Song("One", "C:\\one.txt")));
+    ShowAndEdit(Song("Two", "C:\\two.txt"), "thrown away");
+    EXPECT_TRUE(editor.ShowLyrics(Song("One", "C:\\one.txt")));  // No
     EXPECT_EQ(files.files["C:\\two.txt"], "second song");
-    EXPECT_EQ(view.text, "new words");
-    EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(files.files.count("C:\\one.txt.new"), 0u);
+    EXPECT_EQ(files.files.size(), 2u) << "no new file left behind";
 }
 
-TEST_F(LyricsEditorTest, EmptyPathCannotBeSavedAndTheEditsStay) {
-    editor.ShowLyrics(Song("Nameless", ""));
-    view.text = "typed over";
-    editor.TextEdited();
-    messages.answers = {MessageBoxService::kIdYes};
-    EXPECT_TRUE(editor.QuerySaveLyrics()) << "a failed save keeps the edits on screen";
+TEST_F(LyricsEditorTest, FailedSaveReportsThePathAndKeepsOldFileAndEdits) {
+    ShowAndEdit(Song("Nameless", ""), "typed over");
+    messages.answers = {Box::kIdYes};
+    EXPECT_TRUE(editor.QuerySaveLyrics()) << "the edits stay on screen";
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].caption, "Error saving lyrics");
     EXPECT_EQ(messages.shown[1].text,
               "Error saving lyrics file.  Check that the filename is correct.\r\n");
-    EXPECT_EQ(messages.shown[1].style, MessageBoxService::kIconError);
-    EXPECT_TRUE(editor.LyricsChanged());
-    EXPECT_EQ(files.files.count(".new"), 0u);
-    EXPECT_EQ(view.text, "typed over");
-}
+    EXPECT_EQ(messages.shown[1].style, Box::kIconError);
 
-TEST_F(LyricsEditorTest, FailedWriteOrReplaceLeavesTheOldFileAsItWas) {
-    EditFirstSong();
+    files.files["C:\\one.txt"] = "old words";
+    ShowAndEdit(Song("One", "C:\\one.txt"), "new words");
     files.failingWrites.insert("C:\\one.txt.new");
     EXPECT_FALSE(editor.SaveLyricsFile());
-    files.failingWrites.clear();
-    files.failReplace = true;
-    EXPECT_FALSE(editor.SaveLyricsFile());
-    EXPECT_EQ(files.files["C:\\one.txt"], "old words");
-    EXPECT_EQ(files.files.count("C:\\one.txt.new"), 0u);
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].text,
+    EXPECT_EQ(files.files, (std::map<std::string, std::string>{{"C:\\one.txt", "old words"}}));
+    EXPECT_EQ(messages.shown.back().text,
               "Error saving lyrics file.  Check that the filename is correct.\r\nC:\\one.txt");
     EXPECT_TRUE(editor.LyricsChanged());
 }
