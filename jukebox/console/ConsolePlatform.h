@@ -9,7 +9,6 @@
 #include "jukebox/model/Win32FileSystem.h"
 #include "jukebox/model/Win32MessageBoxService.h"
 #include "jukebox/model/Win32TextCase.h"
-#include "jukebox/playback/LyricsView.h"
 #include "jukebox/playback/Win32FileDialogs.h"
 #include "jukebox/playback/Win32Mci.h"
 #include "jukebox/playback/Win32PathNames.h"
@@ -18,16 +17,6 @@
 #include "jukebox/settings/Win32RegistryStore.h"
 
 namespace brambletune {
-
-// The lyrics window joins the program later; until then no song has its
-// lyrics shown, and the engine's automatic open and close change nothing.
-class NoLyricsWindow : public LyricsView {
-public:
-    bool IsShown() const override { return false; }
-    void Show() override {}
-    void Close() override {}
-    void LoadSong(const CSong&) override {}
-};
 
 // The system services the console and its engine work through.
 struct ConsolePlatform {
@@ -44,7 +33,6 @@ struct ConsolePlatform {
     Win32DesktopShell desktop;
     Win32DirectoryListing listing;
     Win32MessagePump pump;
-    NoLyricsWindow lyrics;
 
     // Dialogs and boxes are owned by the console once it exists.
     void SetOwner(HWND owner) {

@@ -20,6 +20,7 @@
 #include "jukebox/playback/MMCICtrl.h"
 #include "jukebox/settings/MJukebox.h"
 #include "jukebox/windows/frmAbout.h"
+#include "jukebox/windows/frmLyrics.h"
 #include "jukebox/windows/frmTips.h"
 #include "jukebox/windows/frmVolume.h"
 #include "res/resource.h"
@@ -316,10 +317,12 @@ void frmConsole::Form_Load() {
         *recentMenu_, platform_.registry, platform_.textCase, [this](const std::string& path) {
             return GetLongPath(platform_.paths, platform_.textCase, path);
         });
+    lyrics_ = std::make_unique<frmLyrics>(instance_, platform_.registry, platform_.files,
+                                          platform_.messages, *formWindow_);
     box_ = std::make_unique<CJukeBox>(JukeBoxServices{
         *this, *list_, *mciModule_, platform_.files, platform_.paths, platform_.textCase,
-        platform_.messages, platform_.dialogs, platform_.printing, platform_.shell,
-        platform_.lyrics, platform_.pointer, platform_.registry});
+        platform_.messages, platform_.dialogs, platform_.printing, platform_.shell, *lyrics_,
+        platform_.pointer, platform_.registry});
     commands_ = std::make_unique<ConsoleCommands>(ConsoleCommands::Services{
         *box_, *list_, *recentFiles_, *this, platform_.messages, platform_.desktop,
         platform_.registry, *finder_, platform_.files, platform_.textCase});
@@ -343,7 +346,14 @@ void frmConsole::Form_Unload() {
     if (unloading_) return;
     unloading_ = true;
     volume_.reset();
+    if (song_) song_->Close();
     EnableWindow(hwnd_, FALSE);
+    // Cancel to the lyrics window's save question keeps the program running.
+    if (!lyrics_->Unload()) {
+        EnableWindow(hwnd_, TRUE);
+        unloading_ = false;
+        return;
+    }
     KillTimer(hwnd_, kTimerId);
     box_->Terminate();
     commands_->CloseAlbum();
@@ -580,7 +590,10 @@ void frmConsole::TrayIcon_Click(int message) {
             return;
         }
         ShowWindow(hwnd_, SW_RESTORE);
-        if (Options.OnTop()) formUtils_->ZOnTop();
+        if (Options.OnTop()) {
+            formUtils_->ZOnTop();
+            if (lyrics_->IsShown()) lyrics_->formUtils()->ZOnTop();
+        }
         ShowWindow(hwnd_, SW_SHOW);
         SetForegroundWindow(hwnd_);
     } else if (message == WM_RBUTTONUP) {

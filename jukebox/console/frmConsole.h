@@ -26,6 +26,7 @@ class MMCICtrl;
 class Win32FormWindow;
 class Win32RecentMenu;
 class Win32WindowHook;
+class frmLyrics;
 class frmSong;
 class frmVolume;
 
@@ -53,6 +54,7 @@ public:
     }
 
     CFormUtils& formUtils() { return *formUtils_; }
+    frmLyrics& lyrics() { return *lyrics_; }
     void CheckColors();
     void CheckFonts();
     void TrayIcon_Click(int message);
@@ -91,14 +93,14 @@ public:
     void ShowSongInfo(std::int32_t row) override;
     void ShowBatchEdit() override;
     void ShowFind(CSong& criteria) override;
-    void ShowLyricsOf(const CSong&) override {}
+    void ShowLyricsOf(const CSong& song) override;
     void ShowTips() override;
     void ShowAbout() override;
     void ShowVolume() override;
 
     // OpenWindows: the console's part of an options change.
     void DisplayStateChanged(std::int32_t state) override;
-    void ColorsChanged() override { CheckColors(); }
+    void ColorsChanged() override;
     void FontChanged(int slot) override;
     void OnTopChanged(bool onTop) override;
     void RecentCountChanged(std::int32_t count) override;
@@ -170,6 +172,7 @@ private:
     std::unique_ptr<CFormUtils> formUtils_;
     std::unique_ptr<MMCICtrl> mciModule_;
     std::unique_ptr<CListView> list_;
+    std::unique_ptr<frmLyrics> lyrics_;  // the engine shows songs in it
     std::unique_ptr<CJukeBox> box_;
     std::unique_ptr<MFindFile> finder_;
     std::unique_ptr<Win32RecentMenu> recentMenu_;

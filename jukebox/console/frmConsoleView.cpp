@@ -11,6 +11,8 @@
 #include "jukebox/playback/CJukeBox.h"
 #include "jukebox/settings/MJukebox.h"
 #include "jukebox/settings/frmOptions.h"
+#include "jukebox/settings/frmSong.h"
+#include "jukebox/windows/frmLyrics.h"
 #include "res/resource.h"
 
 namespace brambletune {
@@ -133,15 +135,27 @@ void frmConsole::DisplayStateChanged(std::int32_t state) {
     box_->ChangeWindowState(state);
 }
 
+void frmConsole::ColorsChanged() {
+    CheckColors();
+    if (LyricsShowing) lyrics_->CheckColors();
+    if (SongShowing && song_) song_->CheckColors();
+}
+
 void frmConsole::FontChanged(int slot) {
     if (slot == 0 || slot == 1) CheckFonts();
+    if (slot == 2 && LyricsShowing) lyrics_->CheckFonts();
 }
 
 void frmConsole::OnTopChanged(bool onTop) {
-    if (onTop)
-        formUtils_->ZOnTop();
-    else
-        formUtils_->ZNormal();
+    CFormUtils* const windows[] = {formUtils_.get(), lyrics_->formUtils(),
+                                   song_ ? song_->formUtils() : nullptr};
+    for (CFormUtils* window : windows) {
+        if (!window) continue;
+        if (onTop)
+            window->ZOnTop();
+        else
+            window->ZNormal();
+    }
 }
 
 void frmConsole::RecentCountChanged(std::int32_t count) {
@@ -151,6 +165,11 @@ void frmConsole::RecentCountChanged(std::int32_t count) {
 void frmConsole::ShowAddFolder() {
     frmAddFolder dialog(instance_, platform_.registry, *finder_, *box_, *list_, platform_.messages);
     dialog.ShowModal(hwnd_);
+}
+
+void frmConsole::ShowLyricsOf(const CSong& song) {
+    lyrics_->Show();
+    lyrics_->ShowLyrics(song);
 }
 
 }  // namespace brambletune

@@ -89,3 +89,9 @@
 #define IDD_ABOUT 3420
 #define IDC_ABOUT_LBL 3421  // + index 0 ... 3
 #define IDC_ABOUT_IMG 3425
+
+// The lyrics window.
+#define IDD_LYRICS 3100
+#define IDC_LYRICS_TEXT 3101
+#define IDC_LYRICS_CHECK 3102  // + index: 0 automatic open, 1 automatic close
+#define IDC_LYRICS_PICTURE 3104

@@ -79,8 +79,12 @@ void frmSong::ShowFind(CSong& criteria) {
 }
 
 // Each mode keeps its own placement, so the window is made after the mode is set.
-bool frmSong::Open(SongDialog::Mode mode) {
+void frmSong::Close() {
     if (dialog_) logic_.cmdSong_Click(SongDialog::kClose);
+}
+
+bool frmSong::Open(SongDialog::Mode mode) {
+    Close();
     logic_.SetMode(mode);
     CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_SONG), owner_, DialogProc,
                        reinterpret_cast<LPARAM>(this));

@@ -31,7 +31,11 @@ public:
     void ShowBatchEdit();
     void ShowFind(CSong& criteria);
     bool IsOpen() const { return dialog_ != nullptr; }
+    // Closes the dialog as its Close button does, asking to save an edited song.
+    void Close();
     void CheckColors();
+    // The open dialog's window utilities, else nullptr.
+    CFormUtils* formUtils() { return formUtils_.get(); }
 
     // SongDialogView
     std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(dialog_); }
