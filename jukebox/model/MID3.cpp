@@ -19,16 +19,16 @@ std::string Field(const char* block, std::size_t offset, std::size_t width) {
     return text;
 }
 
-std::string RTrim(const std::string& text) {
-    const auto end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
-
 bool IsWordBreak(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 }  // namespace
+
+std::string RTrim(const std::string& text) {
+    const auto end = text.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
 
 TagRecord DecodeTag(const char* block) {
     TagRecord tag;

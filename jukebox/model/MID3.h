@@ -31,6 +31,8 @@ TagRecord DecodeTag(const char* block);
 // begin with "TAG" (case-sensitive); tag is then filled. A missing, unreadable or
 // too short file, or a folder, has no tag. A read error counts as no tag.
 bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag);
+// A tag field without the blanks that pad it.
+std::string RTrim(const std::string& text);
 
 // Takes a media path apart, character by character in the code page of
 // textCase. firstDot: the title ends at the first dot of the file name (true) or

@@ -1,5 +1,6 @@
 #include "jukebox/settings/FileAssociations.h"
 
+#include "jukebox/model/AnsiText.h"
 #include "jukebox/settings/MRegistry.h"
 
 namespace brambletune {
@@ -28,9 +29,9 @@ void Associate(RegistryStore& registry, const std::string& key, const std::strin
 
 }  // namespace
 
-std::string ProgramPathOf(const std::string& moduleFileName) {
-    const std::size_t name = moduleFileName.find_last_of("\\/");
-    const std::size_t dot = moduleFileName.rfind('.');
+std::string ProgramPathOf(const std::string& moduleFileName, const TextCase& textCase) {
+    const std::size_t name = LastBackslash(moduleFileName, textCase);
+    const std::size_t dot = LastDot(moduleFileName, textCase);
     if (dot == std::string::npos || (name != std::string::npos && dot < name))
         return moduleFileName;
     return moduleFileName.substr(0, dot);

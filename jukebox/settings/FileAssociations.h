@@ -9,6 +9,8 @@
 
 namespace brambletune {
 
+class TextCase;
+
 // The media extensions the options dialog offers, in the order of its list and
 // of OptionsRecord's FileTypes entries.
 inline constexpr int kAssocFileTypes = 21;
@@ -24,8 +26,9 @@ struct AssociationChange {
 };
 
 // The running program's path as the association values use it: its folder, a
-// backslash and its file name without the extension.
-std::string ProgramPathOf(const std::string& moduleFileName);
+// backslash and its file name without the extension, cut character by
+// character in the code page of textCase.
+std::string ProgramPathOf(const std::string& moduleFileName, const TextCase& textCase);
 
 // Writes the two classes' icon and open command under HKEY_CLASSES_ROOT, and the
 // extension keys only when their change flag is set. An extension is only ever

@@ -10,11 +10,6 @@
 namespace brambletune {
 namespace {
 
-std::string RTrim(const std::string& text) {
-    const auto end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
-
 // The song's text fields in the order of the boxes.
 std::string* Field(CSong& song, int box) {
     switch (box) {

@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include "jukebox/model/Win32TextCase.h"
 #include "jukebox/settings/FileAssociations.h"
 
 namespace brambletune {
@@ -15,7 +16,7 @@ void NotifyAssocChanged() {
 std::string RunningProgramPath() {
     char path[MAX_PATH] = {};
     const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return ProgramPathOf(std::string(path, n));
+    return ProgramPathOf(std::string(path, n), Win32TextCase());
 }
 
 }  // namespace brambletune

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "jukebox/doubles/AsciiTextCase.h"
 #include "jukebox/doubles/MemoryRegistryStore.h"
 #include "jukebox/settings/MJukebox.h"
 #include "jukebox/settings/MRegistry.h"
@@ -78,9 +79,13 @@ TEST_F(FileAssociationsTest, AlbumExtensionFollowsTheBoxWhenItWasClicked) {
 }
 
 TEST(ProgramPathTest, DropsOnlyTheFileNamesExtension) {
-    EXPECT_EQ(ProgramPathOf("C:\\My Apps\\v1.2\\Brambletune.exe"),
+    const testing::DbcsTextCase dbcs;
+    EXPECT_EQ(ProgramPathOf("C:\\My Apps\\v1.2\\Brambletune.exe", dbcs),
               "C:\\My Apps\\v1.2\\Brambletune");
-    EXPECT_EQ(ProgramPathOf("C:\\My Apps\\v1.2\\Brambletune"), "C:\\My Apps\\v1.2\\Brambletune");
+    EXPECT_EQ(ProgramPathOf("C:\\My Apps\\v1.2\\Brambletune", dbcs),
+              "C:\\My Apps\\v1.2\\Brambletune");
+    // A trail byte '.' after the last backslash is part of a character, not a dot.
+    EXPECT_EQ(ProgramPathOf("C:\\v1.2\\Tune\x81.", dbcs), "C:\\v1.2\\Tune\x81.");
 }
 
 }  // namespace
