@@ -1,11 +1,11 @@
 #include "jukebox/console/frmAddFolder.h"
 
-#include <exception>
 #include <string>
 #include <vector>
 
 #include "jukebox/console/AddFolderSearch.h"
 #include "jukebox/console/CFormUtils.h"
+#include "jukebox/console/DialogProc.h"
 #include "jukebox/console/MFindFile.h"
 #include "jukebox/console/PlaylistRows.h"
 #include "jukebox/console/Win32BrowseForFolder.h"
@@ -29,26 +29,11 @@ frmAddFolder::frmAddFolder(HINSTANCE instance, RegistryStore& registry, MFindFil
 frmAddFolder::~frmAddFolder() = default;
 
 void frmAddFolder::ShowModal(HWND owner) {
-    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_ADD_FOLDER), owner, DialogProc,
+    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_ADD_FOLDER), owner, DialogProcOf<frmAddFolder>,
                     reinterpret_cast<LPARAM>(this));
 }
 
-INT_PTR CALLBACK frmAddFolder::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<frmAddFolder*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<frmAddFolder*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-        return self->OnMessage(message, wParam);
-    } catch (const std::exception& e) {
-        MessageBoxA(dialog, e.what(), "Brambletune", MB_OK | MB_ICONERROR);
-        return TRUE;
-    }
-}
-
-INT_PTR frmAddFolder::OnMessage(UINT message, WPARAM wParam) {
+INT_PTR frmAddFolder::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: Form_Load(); return TRUE;
     case WM_LBUTTONDOWN: formUtils_->Move(); return TRUE;

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include <exception>
 #include <string>
 
 #include "jukebox/console/CFormUtils.h"
+#include "jukebox/console/DialogProc.h"
 #include "jukebox/console/Win32FormWindow.h"
 #include "jukebox/settings/MJukebox.h"
 #include "jukebox/settings/Win32FileAssociations.h"
@@ -133,23 +133,8 @@ frmOptions::~frmOptions() {
 }
 
 void frmOptions::ShowModal(HWND owner) {
-    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_OPTIONS), owner, DialogProc,
+    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_OPTIONS), owner, DialogProcOf<frmOptions>,
                     reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK frmOptions::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<frmOptions*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<frmOptions*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        MessageBoxA(dialog, e.what(), "Brambletune", MB_OK | MB_ICONERROR);
-        return TRUE;
-    }
 }
 
 // A page frame hands what its controls report to the dialog.

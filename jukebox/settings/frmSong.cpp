@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <exception>
 #include <string>
 
 #include "jukebox/console/CFormUtils.h"
+#include "jukebox/console/DialogProc.h"
 #include "jukebox/console/Win32FormWindow.h"
 #include "jukebox/console/Win32SortKey.h"
 #include "jukebox/console/Win32WindowHook.h"
@@ -86,7 +86,7 @@ void frmSong::Close() {
 bool frmSong::Open(SongDialog::Mode mode) {
     Close();
     logic_.SetMode(mode);
-    CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_SONG), owner_, DialogProc,
+    CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_SONG), owner_, DialogProcOf<frmSong>,
                        reinterpret_cast<LPARAM>(this));
     return dialog_ != nullptr;
 }
@@ -99,22 +99,7 @@ void frmSong::Reveal() {
                  reinterpret_cast<WPARAM>(GetDlgItem(dialog_, IDC_SONG_TXT)), TRUE);
 }
 
-INT_PTR CALLBACK frmSong::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<frmSong*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<frmSong*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-        return self->OnMessage(message, wParam);
-    } catch (const std::exception& e) {
-        MessageBoxA(dialog, e.what(), "Brambletune", MB_OK | MB_ICONERROR);
-        return TRUE;
-    }
-}
-
-INT_PTR frmSong::OnMessage(UINT message, WPARAM wParam) {
+INT_PTR frmSong::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: Form_Load(); return FALSE;
     case WM_SIZE: Form_Resize(); return TRUE;

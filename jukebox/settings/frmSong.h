@@ -53,8 +53,9 @@ public:
     void Unload() override;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR OnMessage(UINT message, WPARAM wParam);
+    template <class Form>
+    friend INT_PTR CALLBACK DialogProcOf(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnColor(HDC dc);
     void OnCommand(WORD id, WORD code);
     bool Open(SongDialog::Mode mode);

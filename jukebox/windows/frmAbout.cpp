@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "jukebox/console/CFormUtils.h"
+#include "jukebox/console/DialogProc.h"
 #include "jukebox/console/Win32FormWindow.h"
 #include "jukebox/settings/MJukebox.h"
 #include "jukebox/windows/DialogResources.h"
@@ -41,21 +42,11 @@ frmAbout::~frmAbout() {
 
 void frmAbout::ShowModal(HWND owner) {
     RegisterDialogClass(instance_, "frmAbout");
-    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_ABOUT), owner, DialogProc,
+    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_ABOUT), owner, DialogProcOf<frmAbout>,
                     reinterpret_cast<LPARAM>(this));
 }
 
-INT_PTR CALLBACK frmAbout::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<frmAbout*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<frmAbout*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    return self->OnMessage(message, wParam);
-}
-
-INT_PTR frmAbout::OnMessage(UINT message, WPARAM wParam) {
+INT_PTR frmAbout::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: Form_Load(); return TRUE;
     case WM_LBUTTONDOWN: formUtils_->Move(); return TRUE;

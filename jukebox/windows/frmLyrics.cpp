@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include <climits>
-#include <exception>
 
 #include "jukebox/console/CFormUtils.h"
+#include "jukebox/console/DialogProc.h"
 #include "jukebox/console/Win32FormWindow.h"
 #include "jukebox/settings/MJukebox.h"
 #include "res/resource.h"
@@ -69,8 +69,8 @@ frmLyrics::~frmLyrics() {
 void frmLyrics::Show() {
     if (!dialog_) {
         RegisterLyricsClass(instance_);
-        CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_LYRICS), nullptr, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+        CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_LYRICS), nullptr,
+                           DialogProcOf<frmLyrics>, reinterpret_cast<LPARAM>(this));
         if (!dialog_) return;
     }
     ShowWindow(dialog_, SW_SHOW);
@@ -93,21 +93,6 @@ bool frmLyrics::Unload() {
     if (editor_.QuerySaveLyrics()) return false;
     Form_Unload();
     return true;
-}
-
-INT_PTR CALLBACK frmLyrics::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<frmLyrics*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<frmLyrics*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!self || self->dialog_ != dialog) return FALSE;
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        MessageBoxA(dialog, e.what(), "Brambletune", MB_OK | MB_ICONERROR);
-        return TRUE;
-    }
 }
 
 INT_PTR frmLyrics::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -56,7 +56,8 @@ private:
     void SetCaption(const std::string& caption) override;
     std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(dialog_); }
 
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    template <class Form>
+    friend INT_PTR CALLBACK DialogProcOf(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Form_Load();
     void Form_Unload();

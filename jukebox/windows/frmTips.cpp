@@ -3,6 +3,7 @@
 #include <string>
 
 #include "jukebox/console/CFormUtils.h"
+#include "jukebox/console/DialogProc.h"
 #include "jukebox/console/Win32FormWindow.h"
 #include "jukebox/settings/MJukebox.h"
 #include "jukebox/windows/DialogResources.h"
@@ -32,18 +33,8 @@ frmTips::~frmTips() {
 
 void frmTips::ShowModal(HWND owner) {
     RegisterDialogClass(instance_, "frmTips");
-    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_TIPS), owner, DialogProc,
+    DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_TIPS), owner, DialogProcOf<frmTips>,
                     reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK frmTips::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<frmTips*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<frmTips*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    return self->OnMessage(message, wParam, lParam);
 }
 
 INT_PTR frmTips::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "jukebox/console/CFormUtils.h"
+#include "jukebox/console/DialogProc.h"
 #include "jukebox/console/Win32FormWindow.h"
 #include "jukebox/console/Win32WindowHook.h"
 #include "jukebox/settings/MJukebox.h"
@@ -22,7 +23,7 @@ frmVolume::~frmVolume() {
 void frmVolume::Show(HWND owner, std::int32_t leftTwips, std::int32_t topTwips) {
     Close();
     RegisterDialogClass(instance_, "frmVolume");
-    CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_VOLUME), owner, DialogProc,
+    CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_VOLUME), owner, DialogProcOf<frmVolume>,
                        reinterpret_cast<LPARAM>(this));
     if (!dialog_) return;
     const ScreenMetrics screen = window_->Screen();
@@ -37,17 +38,7 @@ void frmVolume::Close() {
     if (dialog_) DestroyWindow(dialog_);
 }
 
-INT_PTR CALLBACK frmVolume::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<frmVolume*>(lParam)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<frmVolume*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    return self->OnMessage(message, wParam);
-}
-
-INT_PTR frmVolume::OnMessage(UINT message, WPARAM wParam) {
+INT_PTR frmVolume::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: Form_Load(); return FALSE;
     case WM_HSCROLL: sld_Change(); return TRUE;
