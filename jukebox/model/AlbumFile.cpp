@@ -1,12 +1,11 @@
 #include "jukebox/model/AlbumFile.h"
 
-#include <fstream>
-
 #include "jukebox/model/AlbumStream.h"
 #include "jukebox/model/AlbumVersion.h"
 #include "jukebox/model/CSongList.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
+#include "jukebox/model/ReplaceFile.h"
 
 namespace brambletune {
 namespace {
@@ -94,20 +93,8 @@ bool SaveAlbumFile(FileSystem& fs, const std::string& path, const CSongList& lis
                    std::int32_t currentSong) {
     // A format with no magic would write an empty file over the album.
     if (MagicForFormat(format).empty()) return false;
-    const std::string fresh = path + ".new";
-    bool ok = false;
-    {
-        auto out = fs.OpenWrite(fresh);
-        if (!out) return false;
-        ok = WriteAlbum(*out, list, format, currentSong);
-        if (auto* stream = dynamic_cast<std::ofstream*>(out.get())) {
-            stream->close();
-            ok = ok && !stream->fail();
-        }
-    }  // the stream is closed (and flushed) here, before the replacement
-    if (ok) ok = fs.Replace(fresh, path);
-    if (!ok) fs.Remove(fresh);
-    return ok;
+    return ReplaceFile(
+        fs, path, [&](std::ostream& out) { return WriteAlbum(out, list, format, currentSong); });
 }
 
 }  // namespace brambletune

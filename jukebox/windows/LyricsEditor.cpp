@@ -1,40 +1,14 @@
 #include "jukebox/windows/LyricsEditor.h"
 
-#include <fstream>
 #include <iterator>
 #include <memory>
 
 #include "jukebox/model/CSong.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
+#include "jukebox/model/ReplaceFile.h"
 
 namespace brambletune {
-namespace {
-
-// Writes bytes to a new file beside path and puts it in place of path only when
-// every byte reached the disk: a failure part-way leaves the old file as it was.
-bool WriteWhole(FileSystem& files, const std::string& path, const std::string& bytes) {
-    const std::string fresh = path + ".new";
-    bool ok = false;
-    {
-        auto out = files.OpenWrite(fresh);
-        if (!out) return false;
-        out->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out->flush();
-        ok = static_cast<bool>(*out);
-        // A file stream reports a failed final write only when it closes.
-        if (auto* file = dynamic_cast<std::ofstream*>(out.get())) {
-            file->close();
-            ok = ok && !file->fail();
-        }
-    }
-    if (ok) ok = files.Replace(fresh, path);
-    if (!ok) files.Remove(fresh);
-    return ok;
-}
-
-}  // namespace
-
 LyricsEditor::LyricsEditor(LyricsText& view, FileSystem& files, MessageBoxService& messages)
     : view_(view), files_(files), messages_(messages) {}
 
@@ -72,7 +46,12 @@ void LyricsEditor::LoadLyricsFile() {
 }
 
 bool LyricsEditor::SaveLyricsFile() {
-    if (!lyricsPath_.empty() && WriteWhole(files_, lyricsPath_, view_.Text())) {
+    const std::string text = view_.Text();
+    const auto write = [&text](std::ostream& out) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return true;
+    };
+    if (!lyricsPath_.empty() && ReplaceFile(files_, lyricsPath_, write)) {
         lyricsChanged_ = false;
         return true;
     }

@@ -8,6 +8,7 @@
 #include "jukebox/console/DialogProc.h"
 #include "jukebox/console/Win32FormWindow.h"
 #include "jukebox/settings/MJukebox.h"
+#include "jukebox/windows/DialogResources.h"
 #include "res/resource.h"
 
 namespace brambletune {
@@ -17,25 +18,6 @@ constexpr const char* kClassName = "frmLyrics";
 constexpr const char* kWindowName = "Lyrics";
 constexpr int kLyricsFontSlot = 2;
 constexpr int kKeep = INT_MIN;  // leaves a control's coordinate as it is
-
-// The dialog template names this class: dialogs of their own class can be
-// found by name from outside, like the console.
-void RegisterLyricsClass(HINSTANCE instance) {
-    WNDCLASSEXA known{};
-    known.cbSize = sizeof(known);
-    if (GetClassInfoExA(instance, kClassName, &known)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefDlgProcA;
-    wc.cbWndExtra = DLGWINDOWEXTRA;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExA(&wc);
-}
 
 // Moves a control in the dialog (pixels); kKeep keeps that coordinate.
 void MoveControl(HWND dialog, int id, int left, int top, int width, int height) {
@@ -68,7 +50,7 @@ frmLyrics::~frmLyrics() {
 
 void frmLyrics::Show() {
     if (!dialog_) {
-        RegisterLyricsClass(instance_);
+        RegisterDialogClass(instance_, kClassName);
         CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_LYRICS), nullptr,
                            DialogProcOf<frmLyrics>, reinterpret_cast<LPARAM>(this));
         if (!dialog_) return;
