@@ -48,10 +48,10 @@ using NativeCollation = testing::FakeCollation;
 // readdir + stat, times packed as local DOS date-time like the Windows listing.
 class NativeLister : public DirectoryLister {
 public:
-    bool List(const std::string& pattern, std::vector<DirEntry>& entries) const override {
+    ListError List(const std::string& pattern, std::vector<DirEntry>& entries) const override {
         const std::string dir = pattern.substr(0, pattern.rfind('\\'));
         DIR* d = opendir(dir.c_str());
-        if (!d) return false;
+        if (!d) return kErrorPathNotFound;
         while (dirent* e = readdir(d)) {
             struct stat st;
             const std::string path = dir + "/" + e->d_name;
@@ -59,7 +59,11 @@ public:
             entries.push_back(DirEntry{e->d_name, Pack(st.st_mtime)});
         }
         closedir(d);
-        return true;
+        return kListed;
+    }
+    ListError Probe(const std::string& pattern) const override {
+        std::vector<DirEntry> entries;
+        return List(pattern, entries);
     }
 
 private:
@@ -126,10 +130,9 @@ void Measure(const fs::path& root, int count) {
             std::fprintf(stderr, "reference failed\n");
     });
     const double snapshot = Best([&] { watcher.ClearAndReload(); });
-    watcher.lbScan1.Clear();
-    watcher.LoadFiles(folder, watcher.lbScan1);
+    watcher.ScanFolders();
     const double compare = Best([&] {
-        watcher.meSummary.clear();
+        watcher.meSummary.Clear();
         watcher.areListBoxesDifferent(watcher.lbStart1, watcher.lbScan1);
     });
     std::printf(

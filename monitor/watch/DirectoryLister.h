@@ -13,14 +13,23 @@ struct DirEntry {
     std::int32_t dosTime = 0;
 };
 
+// The system's error code of a directory search; 0 when it went through.
+using ListError = std::uint32_t;
+inline constexpr ListError kListed = 0;
+inline constexpr ListError kErrorFileNotFound = 2;  // nothing matched the pattern
+inline constexpr ListError kErrorPathNotFound = 3;  // the folder is not there
+inline constexpr ListError kErrorDirectory = 267;   // the name is not a folder
+
 // One level of a folder: every entry that matches a "*.*" pattern, sub-folders,
 // hidden and system entries included ("." and ".." as the system reports them).
 class DirectoryLister {
 public:
     virtual ~DirectoryLister() = default;
-    // Appends the entries found; returns false when the search could not start
-    // (missing or unreadable folder).
-    virtual bool List(const std::string& pattern, std::vector<DirEntry>& entries) const = 0;
+    // Appends the entries found. On an error the entries appended may be
+    // incomplete (a search that broke off half way).
+    virtual ListError List(const std::string& pattern, std::vector<DirEntry>& entries) const = 0;
+    // Starts a search and ends it at once: whether the pattern can be listed.
+    virtual ListError Probe(const std::string& pattern) const = 0;
 };
 
 }  // namespace vigilon

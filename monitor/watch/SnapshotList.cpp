@@ -4,22 +4,35 @@
 
 namespace vigilon {
 
-SnapshotList::Entry SnapshotList::MakeSorted(const std::string& line) const {
+SnapshotList::Entry SnapshotList::MakeSorted(const std::string& line, int slot) const {
     const auto tab = line.find('\t');
     const std::string_view path =
         tab == std::string::npos ? std::string_view() : std::string_view(line).substr(0, tab);
-    return Entry{line, tab, collation_->SortKey(path)};
+    return Entry{line, tab, collation_->SortKey(path), slot};
 }
 
-void SnapshotList::Add(const std::vector<std::string>& lines) {
+void SnapshotList::Clear() {
+    entries_.clear();
+    unavailable_ = 0;
+}
+
+void SnapshotList::Add(const std::vector<std::string>& lines, int slot) {
     const auto oldCount = static_cast<std::ptrdiff_t>(entries_.size());
     entries_.reserve(entries_.size() + lines.size());
-    for (const auto& line : lines) entries_.push_back(MakeSorted(line));
+    for (const auto& line : lines) entries_.push_back(MakeSorted(line, slot));
 
     const auto byKey = [](const Entry& a, const Entry& b) { return a.key < b.key; };
     const auto middle = entries_.begin() + oldCount;
     std::stable_sort(middle, entries_.end(), byKey);
     std::inplace_merge(entries_.begin(), middle, entries_.end(), byKey);
+}
+
+std::vector<std::string> SnapshotList::LinesOf(int slot) const {
+    std::vector<std::string> lines;
+    for (const auto& e : entries_) {
+        if (e.slot == slot) lines.push_back(e.line);
+    }
+    return lines;
 }
 
 std::string_view SnapshotList::PathAt(std::size_t i) const {

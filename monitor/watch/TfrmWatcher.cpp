@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "monitor/watch/FolderAvailability.h"
 #include "monitor/watch/Report.h"
 #include "monitor/watch/SnapshotEntry.h"
 
@@ -16,21 +17,31 @@ bool IsBlankSlot(const std::string& text) {
 TfrmWatcher::TfrmWatcher(const Services& services)
     : lbStart1(services.collation), lbScan1(services.collation), services_(services) {}
 
-void TfrmWatcher::LoadFiles(const std::string& edit, SnapshotList& list) const {
-    if (edit.empty()) return;
+bool TfrmWatcher::LoadFiles(int slot, SnapshotList& list) const {
+    const std::string& edit = settings.dirs[static_cast<std::size_t>(slot)];
+    if (edit.empty()) return true;
     std::vector<DirEntry> found;
-    services_.lister.List(pathPlusName(edit, "*.*"), found);
+    const ListError error = services_.lister.List(pathPlusName(edit, "*.*"), found);
+    if (error != kListed) return !IsUnavailable(services_.lister, edit, error);
     std::vector<std::string> lines;
     lines.reserve(found.size());
     for (const auto& entry : found) {
         if (entry.name == "." || entry.name == "..") continue;
         lines.push_back(MakeEntry(pathPlusName(edit, entry.name), entry.dosTime));
     }
-    list.Add(lines);
+    list.Add(lines, slot);
+    return true;
 }
 
-void TfrmWatcher::LoadAllSlots(SnapshotList& list) const {
-    for (const auto& dir : settings.dirs) LoadFiles(dir, list);
+// A share that is gone for a while must not read as every file deleted: its
+// entries are carried over from the start snapshot until it answers again.
+void TfrmWatcher::ScanFolders() {
+    lbScan1.Clear();
+    for (int slot = 0; slot < kFolderSlots; ++slot) {
+        if (LoadFiles(slot, lbScan1)) continue;
+        lbScan1.Add(lbStart1.LinesOf(slot), slot);
+        lbScan1.SetUnavailable(slot);
+    }
 }
 
 TfrmWatcher::Presence TfrmWatcher::Classify(const SnapshotList& from, std::size_t i,
@@ -41,79 +52,100 @@ TfrmWatcher::Presence TfrmWatcher::Classify(const SnapshotList& from, std::size_
                                                                            : Presence::Changed;
 }
 
-void TfrmWatcher::AppendSummary(std::string line) {
-    meSummary.push_back(std::move(line));
+std::vector<std::string> TfrmWatcher::ReachChanges(const SnapshotList& start,
+                                                   const SnapshotList& scan) const {
+    std::vector<std::string> changes;
+    for (int slot = 0; slot < kFolderSlots; ++slot) {
+        if (scan.Unavailable(slot) == start.Unavailable(slot)) continue;
+        const std::string& folder = settings.dirs[static_cast<std::size_t>(slot)];
+        changes.push_back((scan.Unavailable(slot) ? "Unavailable " : "Available again ") + folder);
+    }
+    return changes;
 }
 
-bool TfrmWatcher::areListBoxesDifferent(const SnapshotList& start, const SnapshotList& scan) {
-    AppendSummary("Date/Time " + DateTimeText(services_.clock, services_.clock.Now()));
-    AppendSummary(" ");
-    bool different = false;
+void TfrmWatcher::AddFileChanges(const SnapshotList& start, const SnapshotList& scan,
+                                 std::vector<std::string>& changes) const {
     for (std::size_t i = 0; i < start.Count(); ++i) {
         const Presence p = Classify(start, i, scan);
         if (p == Presence::Absent && settings.notifyDelete) {
-            AppendSummary("Deleted " + std::string(start.PathAt(i)));
-            different = true;
+            changes.push_back("Deleted " + std::string(start.PathAt(i)));
         } else if (p == Presence::Changed && settings.notifyChange) {
-            AppendSummary("Changed " + std::string(start.PathAt(i)));
-            different = true;
+            changes.push_back("Changed " + std::string(start.PathAt(i)));
         }
     }
+    if (!settings.notifyNew) return;
     for (std::size_t i = 0; i < scan.Count(); ++i) {
-        if (!settings.notifyNew || Classify(scan, i, start) != Presence::Absent) continue;
-        AppendSummary("Added " + std::string(scan.PathAt(i)));
-        different = true;
+        if (Classify(scan, i, start) != Presence::Absent) continue;
+        changes.push_back("Added " + std::string(scan.PathAt(i)));
     }
+}
+
+// A quiet scan leaves the summary as it was, so days of quiet cost nothing
+// and a change is not buried under empty headers.
+bool TfrmWatcher::areListBoxesDifferent(const SnapshotList& start, const SnapshotList& scan) {
+    std::vector<std::string> changes = ReachChanges(start, scan);
+    AddFileChanges(start, scan, changes);
+    if (changes.empty()) return false;
+    meSummary.AddScan("Date/Time " + DateTimeText(services_.clock, services_.clock.Now()),
+                      changes);
     services_.view.SummaryChanged();
-    return different;
+    return true;
 }
 
 void TfrmWatcher::ClearAndReload() {
-    meSummary.clear();
+    ++activation_;
+    meSummary.Clear();
     lbStart1.Clear();
-    LoadAllSlots(lbStart1);
+    for (int slot = 0; slot < kFolderSlots; ++slot) LoadFiles(slot, lbStart1);
     services_.view.SummaryChanged();
 }
 
 void TfrmWatcher::Timer1Timer() {
     // A send lets window messages through while it waits; a scan meanwhile
-    // would mail the changes it carries a second time, so it is skipped. The
+    // would add to the summary the send is carrying, so it is skipped. The
     // next tick scans.
     if (sending_ || closing_) return;
-    lbScan1.Clear();
-    LoadAllSlots(lbScan1);
-    if (!areListBoxesDifferent(lbStart1, lbScan1)) return;
-    if (!settings.soundAlarm) {
-        sendEmailMessage();
+    ScanFolders();
+    const bool different = areListBoxesDifferent(lbStart1, lbScan1);
+    if (settings.soundAlarm) {
+        if (!different) return;
+        services_.view.ShowAlarm();
+        services_.view.StopScanTimer();
+        playAlarmSound();
         return;
     }
-    services_.view.ShowAlarm();
-    services_.view.StopScanTimer();
-    playAlarmSound();
+    // Each change is told once: the scan that found it is what the next scan
+    // is compared with, whether or not the mail goes out. What could not be
+    // sent stays in the summary and is tried again at every scan.
+    if (different) std::swap(lbStart1, lbScan1);
+    if (!meSummary.Empty()) sendEmailMessage();
 }
 
-// The scan that was compared and mailed becomes the start snapshot, so a
-// change made while the mail was on its way is found by the next scan. After
-// a failure snapshot and summary stay: the next scan finds the changes again
-// and tries once more with everything gathered since the last mail that went out.
 void TfrmWatcher::sendEmailMessage() {
+    const unsigned activation = activation_;
     sending_ = true;
     const std::optional<std::string> failure = TrySend();
     sending_ = false;
+    // An activation while the send waited took a new snapshot and emptied
+    // the summary: this send's outcome belongs to a monitoring that is over.
+    if (activation != activation_) return;
     if (failure) {
         ShowSendFailure(*failure);
         return;
     }
-    TakeScanAsStart();
+    meSummary.Clear();
+    services_.view.SummaryChanged();
 }
 
 std::optional<std::string> TfrmWatcher::TrySend() {
     const MonitorSettings current = services_.view.ControlSettings();
+    // A copy: an activation while the send waits empties the summary.
+    const std::vector<std::string> body = meSummary.Lines();
     try {
         if (current.mapi) {
-            services_.mail.SendMapi(current.recipients, current.subject, meSummary);
+            services_.mail.SendMapi(current.recipients, current.subject, body);
         } else {
-            services_.mail.SendSmtp(current, meSummary);
+            services_.mail.SendSmtp(current, body);
         }
     } catch (const std::exception& error) {
         return std::string(error.what());
@@ -130,12 +162,6 @@ void TfrmWatcher::ShowSendFailure(const std::string& text) {
     errorShown_ = true;
     services_.desktop.ShowError(text);
     errorShown_ = false;
-}
-
-void TfrmWatcher::TakeScanAsStart() {
-    lbStart1 = lbScan1;
-    meSummary.clear();
-    services_.view.SummaryChanged();
 }
 
 void TfrmWatcher::FormCreate() {
@@ -217,7 +243,7 @@ void TfrmWatcher::btPrintClick() {
     try {
         const auto job = services_.desktop.StartPrintJob();
         if (!job) return;
-        PrintReport(*job, meSummary, DateAtTimeText(services_.clock, services_.clock.Now()));
+        PrintReport(*job, meSummary.Lines(), DateAtTimeText(services_.clock, services_.clock.Now()));
     } catch (const std::exception& error) {
         services_.desktop.ShowError(error.what());
     }
@@ -230,7 +256,7 @@ void TfrmWatcher::btAppendClick() {
     if (!file) return;
     try {
         services_.desktop.AppendToFile(
-            *file, LogBlock(meSummary, DateAtTimeText(services_.clock, services_.clock.Now())));
+            *file, LogBlock(meSummary.Lines(), DateAtTimeText(services_.clock, services_.clock.Now())));
     } catch (const std::exception& error) {
         services_.desktop.ShowError(error.what());
     }

@@ -11,6 +11,7 @@
 #include "monitor/watch/MonitorSettings.h"
 #include "monitor/watch/SettingsStore.h"
 #include "monitor/watch/SnapshotList.h"
+#include "monitor/watch/Summary.h"
 #include "monitor/watch/WatcherDesktop.h"
 #include "monitor/watch/WatcherView.h"
 
@@ -47,9 +48,15 @@ public:
     MonitorSettings settings;  // the controls' values as last read or shown
     SnapshotList lbStart1;     // start snapshot
     SnapshotList lbScan1;      // current scan
-    std::vector<std::string> meSummary;
+    Summary meSummary;
 
-    void LoadFiles(const std::string& edit, SnapshotList& list) const;
+    // Lists the folder of slot (0-based) into list. False, with nothing
+    // added, when the folder is out of reach for now.
+    bool LoadFiles(int slot, SnapshotList& list) const;
+    // Fills lbScan1; a folder out of reach keeps its entries of lbStart1.
+    void ScanFolders();
+    // Adds one block to the summary when the scan differs from the start in a
+    // way the user asked to hear about; true then.
     bool areListBoxesDifferent(const SnapshotList& start, const SnapshotList& scan);
     void ClearAndReload();
     void Timer1Timer();
@@ -74,14 +81,16 @@ public:
 private:
     enum class Presence { Absent, Changed, Unchanged };
     static Presence Classify(const SnapshotList& from, std::size_t i, const SnapshotList& other);
-    void AppendSummary(std::string line);
-    void LoadAllSlots(SnapshotList& list) const;
+    std::vector<std::string> ReachChanges(const SnapshotList& start,
+                                          const SnapshotList& scan) const;
+    void AddFileChanges(const SnapshotList& start, const SnapshotList& scan,
+                        std::vector<std::string>& changes) const;
     // The failure's text, or nothing when the mail went out.
     std::optional<std::string> TrySend();
     void ShowSendFailure(const std::string& text);
-    void TakeScanAsStart();
 
     Services services_;
+    unsigned activation_ = 0;  // counts the snapshots taken by ClearAndReload
     bool sending_ = false;
     bool errorShown_ = false;
     bool closing_ = false;

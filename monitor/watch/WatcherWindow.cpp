@@ -396,7 +396,7 @@ void WatcherWindow::HideSummaryPanel() {
 
 void WatcherWindow::SummaryChanged() {
     std::string text;
-    for (const auto& line : logic_.meSummary) text += line + "\r\n";
+    for (const auto& line : logic_.meSummary.Lines()) text += line + "\r\n";
     SetWindowTextA(meSummary_, text.c_str());
 }
 

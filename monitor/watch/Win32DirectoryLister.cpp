@@ -39,14 +39,27 @@ std::int32_t LocalDosDateTime(const FILETIME& fileTime) {
 
 }  // namespace
 
-bool Win32DirectoryLister::List(const std::string& pattern, std::vector<DirEntry>& entries) const {
+static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND);
+static_assert(kErrorPathNotFound == ERROR_PATH_NOT_FOUND);
+static_assert(kErrorDirectory == ERROR_DIRECTORY);
+
+ListError Win32DirectoryLister::List(const std::string& pattern,
+                                     std::vector<DirEntry>& entries) const {
     WIN32_FIND_DATAA data;
     FindHandle search(FindFirstFileA(pattern.c_str(), &data));
-    if (!search.Valid()) return false;
+    if (!search.Valid()) return GetLastError();
     do {
         entries.push_back(DirEntry{data.cFileName, LocalDosDateTime(data.ftLastWriteTime)});
     } while (FindNextFileA(search.Get(), &data));
-    return true;
+    // A share that goes away half way ends the search early: not a complete listing.
+    const DWORD ended = GetLastError();
+    return ended == ERROR_NO_MORE_FILES ? kListed : ended;
+}
+
+ListError Win32DirectoryLister::Probe(const std::string& pattern) const {
+    WIN32_FIND_DATAA data;
+    FindHandle search(FindFirstFileA(pattern.c_str(), &data));
+    return search.Valid() ? kListed : GetLastError();
 }
 
 }  // namespace vigilon

@@ -42,12 +42,12 @@ TEST_F(ActivationTest, ActivationSavesSnapshotsStartsTimerAndHides) {
     view.controls.notifyNew = view.controls.notifyDelete = false;  // only "Changed files"
     view.controls.nSecs = 15;
     lister.Put("C:\\in", "f", 1);
-    watcher.meSummary = {"old"};
+    watcher.meSummary.AddScan("Date/Time old", {"Added old"});
     watcher.btActivateClick();
     EXPECT_EQ(view.calls,
               (Lines{"HideSummaryPanel", "StartScanTimer:15000", "AddTrayIcon", "HideWindow"}));
     EXPECT_EQ(store.sections["Start"]["Dir3"], "C:\\in");
-    EXPECT_TRUE(watcher.meSummary.empty());
+    EXPECT_TRUE(watcher.meSummary.Empty());
     EXPECT_EQ(watcher.lbStart1.Count(), 1u);
 }
 

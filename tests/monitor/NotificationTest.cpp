@@ -65,16 +65,16 @@ TEST_F(NotificationTest, LogBlockFormat) {
 }
 
 TEST_F(NotificationTest, AppendingTwiceGivesTwoBlocksInTheProposedFile) {
-    watcher.meSummary = {"Date/Time x", " ", "Deleted C:\\gone"};
+    watcher.meSummary.AddScan("Date/Time x", {"Deleted C:\\gone"});
     const std::string proposed = "C:\\Program Files\\Vigilon\\vigilon.txt";
     desktop.logAnswer = proposed;
     watcher.btAppendClick();
     watcher.btAppendClick();
-    const std::string block = LogBlock(watcher.meSummary, "7/12/2026 at 14:05:09");
+    const std::string block = LogBlock(watcher.meSummary.Lines(), "7/12/2026 at 14:05:09");
     EXPECT_EQ(desktop.files[proposed], block + block);
     EXPECT_EQ(desktop.calls, (Lines{"NotOnTop", "ChooseLogFile:" + proposed, "NotOnTop",
                                     "ChooseLogFile:" + proposed}));
-    EXPECT_EQ(watcher.meSummary.size(), 3u);
+    EXPECT_EQ(watcher.meSummary.Lines().size(), 3u);
 }
 
 TEST_F(NotificationTest, CancelledOrFailedAppendWritesNothing) {
@@ -88,7 +88,7 @@ TEST_F(NotificationTest, CancelledOrFailedAppendWritesNothing) {
 }
 
 TEST_F(NotificationTest, PrintedReportLayout) {
-    watcher.meSummary = {"Date/Time x", " ", "Added C:\\a"};
+    watcher.meSummary.AddScan("Date/Time x", {"Added C:\\a"});
     watcher.btPrintClick();
     EXPECT_EQ(desktop.printed,
               (Lines{"font:Times New Roman/16/b", std::string("line:") + kReportTitle,

@@ -27,7 +27,7 @@ protected:
 
     // Summary lines after the "Date/Time " and " " header pair of the last scan.
     std::vector<std::string> LastChanges() const {
-        const auto& s = watcher.meSummary;
+        const auto& s = watcher.meSummary.Lines();
         auto it = s.end();
         while (it != s.begin() && (it - 1)->rfind("Date/Time ", 0) != 0) --it;
         if (it == s.begin()) return {};

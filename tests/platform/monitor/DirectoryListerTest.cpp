@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "monitor/watch/FolderAvailability.h"
 #include "monitor/watch/Win32DirectoryLister.h"
 
 namespace vigilon {
@@ -100,7 +101,7 @@ TEST(Win32DirectoryLister, ListsEveryKindOfEntryOneLevelDeep) {
     folder.Make("sub\\inner.txt");
 
     std::vector<DirEntry> entries;
-    ASSERT_TRUE(Win32DirectoryLister().List(folder.Path() + "\\*.*", entries));
+    ASSERT_EQ(Win32DirectoryLister().List(folder.Path() + "\\*.*", entries), kListed);
     const std::vector<std::string> expected{
         ".", "..", "hidden.txt", "plain.txt", "read only.txt", "sub", "system.dat"};
     EXPECT_EQ(Names(entries), expected);
@@ -114,7 +115,7 @@ TEST(Win32DirectoryLister, TimeIsPackedLocalLastWriteTime) {
     SetWriteTime(old, 1995, 1, 2, 3, 4, 5);
 
     std::vector<DirEntry> entries;
-    ASSERT_TRUE(Win32DirectoryLister().List(folder.Path() + "\\*.*", entries));
+    ASSERT_EQ(Win32DirectoryLister().List(folder.Path() + "\\*.*", entries), kListed);
     int checked = 0;
     for (const auto& e : entries) {
         if (e.name == "." || e.name == "..") continue;
@@ -140,7 +141,7 @@ TEST(Win32DirectoryLister, EachTimeFollowsTheDaylightRuleOfItsOwnDate) {
     SetWriteTime(folder.Make("winter.txt"), 2026, 1, 15, 11, 0, 0);
     SetWriteTime(folder.Make("summer.txt"), 2026, 7, 15, 11, 0, 0);
     std::vector<DirEntry> entries;
-    ASSERT_TRUE(Win32DirectoryLister().List(folder.Path() + "\\*.txt", entries));
+    ASSERT_EQ(Win32DirectoryLister().List(folder.Path() + "\\*.txt", entries), kListed);
     ASSERT_EQ(entries.size(), 2u);
     for (const auto& e : entries) {
         const bool summer = e.name == "summer.txt";
@@ -153,18 +154,45 @@ TEST(Win32DirectoryLister, DateAfter2043IsNegative) {
     const std::string file = folder.Make("future.txt");
     SetWriteTime(file, 2050, 6, 15, 12, 0, 0);
     std::vector<DirEntry> entries;
-    ASSERT_TRUE(Win32DirectoryLister().List(folder.Path() + "\\future.txt", entries));
+    ASSERT_EQ(Win32DirectoryLister().List(folder.Path() + "\\future.txt", entries), kListed);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_LT(entries[0].dosTime, 0);
     EXPECT_EQ(entries[0].dosTime, PackedLocalTime(file));
 }
 
-TEST(Win32DirectoryLister, MissingFolderFailsAndAddsNothing) {
+TEST(Win32DirectoryLister, MissingFolderFailsAsNotFoundAndAddsNothing) {
     TempFolder folder;
+    const std::string file = folder.Make("plain.txt");
+    const Win32DirectoryLister lister;
     std::vector<DirEntry> entries;
-    EXPECT_FALSE(Win32DirectoryLister().List(folder.Path() + "\\absent\\*.*", entries));
-    EXPECT_FALSE(Win32DirectoryLister().List("   \\*.*", entries));
+    const std::string missing = folder.Path() + "\\absent";
+    for (const std::string& gone : {missing, missing + "\\deeper", file}) {
+        const ListError error = lister.List(gone + "\\*.*", entries);
+        EXPECT_TRUE(error == kErrorPathNotFound || error == kErrorFileNotFound ||
+                    error == kErrorDirectory)
+            << gone << ": " << error;
+        EXPECT_FALSE(IsUnavailable(lister, gone, error)) << gone;
+    }
+    EXPECT_NE(lister.List("   \\*.*", entries), kListed);
     EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(lister.Probe(folder.Path() + "\\*.*"), kListed);
+    EXPECT_NE(lister.Probe(missing + "\\*.*"), kListed);
+}
+
+// A drive letter that names no drive is out of reach, not a deleted folder.
+TEST(Win32DirectoryLister, FolderOnAMissingDriveIsUnavailable) {
+    std::string drive;
+    const DWORD drives = GetLogicalDrives();
+    for (char letter = 'Q'; letter <= 'Y' && drive.empty(); ++letter) {
+        if (!(drives & (1u << (letter - 'A')))) drive = std::string(1, letter) + ":";
+    }
+    if (drive.empty()) GTEST_SKIP() << "every drive letter is taken";
+    const Win32DirectoryLister lister;
+    std::vector<DirEntry> entries;
+    const std::string folder = drive + "\\shared\\in";
+    const ListError error = lister.List(folder + "\\*.*", entries);
+    EXPECT_NE(error, kListed);
+    EXPECT_TRUE(IsUnavailable(lister, folder, error)) << error;
 }
 
 TEST(Win32DirectoryLister, KeepsAnsiNamesByteForByte) {
@@ -172,7 +200,7 @@ TEST(Win32DirectoryLister, KeepsAnsiNamesByteForByte) {
     const std::string name = "caf\xe9 na\xefve \xa3.txt";  // Windows-1252 letters
     folder.Make(name);
     std::vector<DirEntry> entries;
-    ASSERT_TRUE(Win32DirectoryLister().List(folder.Path() + "\\*.*", entries));
+    ASSERT_EQ(Win32DirectoryLister().List(folder.Path() + "\\*.*", entries), kListed);
     EXPECT_EQ(Names(entries), (std::vector<std::string>{".", "..", name}));
 }
 
@@ -183,7 +211,7 @@ TEST(Win32DirectoryLister, ListsLargeFolders) {
     const char* count = std::getenv("VIGILON_LARGE_COUNT");
     if (!folder || !count) GTEST_SKIP() << "run through large_folder.py";
     std::vector<DirEntry> entries;
-    ASSERT_TRUE(Win32DirectoryLister().List(std::string(folder) + "\\*.*", entries));
+    ASSERT_EQ(Win32DirectoryLister().List(std::string(folder) + "\\*.*", entries), kListed);
     const unsigned long expected = std::stoul(count);
     ASSERT_EQ(entries.size(), expected + 2u);
     std::set<std::string> names;
