@@ -16,9 +16,10 @@ struct DirEntry {
 // The system's error code of a directory search; 0 when it went through.
 using ListError = std::uint32_t;
 inline constexpr ListError kListed = 0;
-inline constexpr ListError kErrorFileNotFound = 2;  // nothing matched the pattern
-inline constexpr ListError kErrorPathNotFound = 3;  // the folder is not there
-inline constexpr ListError kErrorDirectory = 267;   // the name is not a folder
+inline constexpr ListError kErrorFileNotFound = 2;   // nothing matched the pattern
+inline constexpr ListError kErrorPathNotFound = 3;   // the folder is not there
+inline constexpr ListError kErrorInvalidName = 123;  // a file where a folder was (Wine)
+inline constexpr ListError kErrorDirectory = 267;    // a file where a folder was
 
 // One level of a folder: every entry that matches a "*.*" pattern, sub-folders,
 // hidden and system entries included ("." and ".." as the system reports them).

@@ -6,7 +6,8 @@ namespace vigilon {
 namespace {
 
 bool IsNotFound(ListError error) {
-    return error == kErrorFileNotFound || error == kErrorPathNotFound || error == kErrorDirectory;
+    return error == kErrorFileNotFound || error == kErrorPathNotFound ||
+           error == kErrorInvalidName || error == kErrorDirectory;
 }
 
 bool IsDriveRoot(const std::string& folder) {

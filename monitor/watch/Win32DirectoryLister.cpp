@@ -41,6 +41,7 @@ std::int32_t LocalDosDateTime(const FILETIME& fileTime) {
 
 static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND);
 static_assert(kErrorPathNotFound == ERROR_PATH_NOT_FOUND);
+static_assert(kErrorInvalidName == ERROR_INVALID_NAME);
 static_assert(kErrorDirectory == ERROR_DIRECTORY);
 
 ListError Win32DirectoryLister::List(const std::string& pattern,

@@ -80,6 +80,17 @@ TEST_F(AvailabilityTest, NotFoundIsDeletedOnlyWhenTheFolderAboveIsThere) {
     }
 }
 
+TEST_F(AvailabilityTest, EveryNotFoundCodeBelowAReadableFolderIsADeletion) {
+    for (ListError error : {kErrorFileNotFound, kErrorPathNotFound, kErrorInvalidName,
+                            kErrorDirectory}) {
+        lister.Fail(share, error);
+        EXPECT_EQ(Scan(), (Lines{"Deleted " + share + "\\a", "Deleted " + share + "\\b"}))
+            << error;
+        lister.errors.clear();
+        watcher.ClearAndReload();
+    }
+}
+
 TEST_F(AvailabilityTest, AFolderDeletedWithItsParentIsDeleted) {
     watcher.settings.dirs[2] = "C:\\top\\mid\\in";
     lister.Folder("C:\\");
