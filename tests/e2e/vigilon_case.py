@@ -1,5 +1,7 @@
 """Shared set-up of the Vigilon end-to-end tests."""
+import ctypes
 import os
+import struct
 
 from testbed import WineTestCase, wait_until, wine_path
 
@@ -53,3 +55,39 @@ class VigilonCase(WineTestCase):
 
     def summary(self):
         return self.poke_output("text", WINDOW_CLASS, str(IDC_SUMMARY))
+
+
+class FolderReads:
+    """Counts the times a folder is listed and closed again (inotify's IN_CLOSE_NOWRITE on the
+    folder itself): a scan of the monitor has finished with that folder once per count."""
+    IN_CLOSE_NOWRITE = 0x10
+
+    def __init__(self, path):
+        self.libc = ctypes.CDLL(None, use_errno=True)
+        self.fd = self.libc.inotify_init1(os.O_NONBLOCK | os.O_CLOEXEC)
+        if self.fd < 0:
+            raise OSError(ctypes.get_errno(), "inotify_init1")
+        if self.libc.inotify_add_watch(self.fd, os.fsencode(path), self.IN_CLOSE_NOWRITE) < 0:
+            raise OSError(ctypes.get_errno(), "inotify_add_watch")
+        self.count = 0
+
+    def close(self):
+        os.close(self.fd)
+
+    def reads(self):
+        while True:
+            try:
+                data = os.read(self.fd, 65536)
+            except BlockingIOError:
+                return self.count
+            offset = 0
+            while offset < len(data):
+                _, mask, _, length = struct.unpack_from("iIII", data, offset)
+                if mask & self.IN_CLOSE_NOWRITE and length == 0:
+                    self.count += 1
+                offset += 16 + length
+
+    def wait_more(self, count, timeout):
+        """Waits until the folder was read count more times; True when it was."""
+        target = self.reads() + count
+        return wait_until(lambda: self.reads() >= target, timeout)
