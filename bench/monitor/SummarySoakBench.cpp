@@ -92,12 +92,12 @@ void Stretches(Soak& soak, const char* phase, int stretches, int perStretch, Ste
     for (int s = 0; s < stretches; ++s) {
         const std::clock_t start = std::clock();
         for (int i = 0; i < perStretch; ++i) step();
-        const double perScan = 1e6 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC /
-                               perStretch;
+        const double perScan =
+            1e6 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC / perStretch;
         std::printf(
             "%-8s scans %7ld: %8.1f us CPU/scan, summary %6zu lines %9zu bytes, rss %ld KiB\n",
             phase, soak.scans, perScan, soak.watcher.meSummary.Lines().size(),
-                    SummaryBytes(soak.watcher.meSummary), ResidentKiB());
+            SummaryBytes(soak.watcher.meSummary), ResidentKiB());
     }
 }
 
@@ -127,12 +127,11 @@ int main(int argc, char** argv) {
     int stamp = 1;
     const auto changeAndTick = [&] {
         ++stamp;
-        for (int i = 0; i < changes; ++i) soak.lister.Touch(dir0, "file " + std::to_string(i), stamp);
+        for (int i = 0; i < changes; ++i)
+            soak.lister.Touch(dir0, "file " + std::to_string(i), stamp);
         soak.Tick();
     };
-    soak.desktop.whileErrorShown = [&] {
-        Stretches(soak, "failing", 10, 100, changeAndTick);
-    };
+    soak.desktop.whileErrorShown = [&] { Stretches(soak, "failing", 10, 100, changeAndTick); };
     changeAndTick();
     std::printf("error boxes shown: %zu\n", soak.desktop.calls.size());
     return 0;

@@ -86,8 +86,7 @@ bool TfrmWatcher::areListBoxesDifferent(const SnapshotList& start, const Snapsho
     std::vector<std::string> changes = ReachChanges(start, scan);
     AddFileChanges(start, scan, changes);
     if (changes.empty()) return false;
-    meSummary.AddScan("Date/Time " + DateTimeText(services_.clock, services_.clock.Now()),
-                      changes);
+    meSummary.AddScan("Date/Time " + DateTimeText(services_.clock, services_.clock.Now()), changes);
     services_.view.SummaryChanged();
     return true;
 }
@@ -243,7 +242,8 @@ void TfrmWatcher::btPrintClick() {
     try {
         const auto job = services_.desktop.StartPrintJob();
         if (!job) return;
-        PrintReport(*job, meSummary.Lines(), DateAtTimeText(services_.clock, services_.clock.Now()));
+        PrintReport(*job, meSummary.Lines(),
+                    DateAtTimeText(services_.clock, services_.clock.Now()));
     } catch (const std::exception& error) {
         services_.desktop.ShowError(error.what());
     }
@@ -256,7 +256,8 @@ void TfrmWatcher::btAppendClick() {
     if (!file) return;
     try {
         services_.desktop.AppendToFile(
-            *file, LogBlock(meSummary.Lines(), DateAtTimeText(services_.clock, services_.clock.Now())));
+            *file,
+            LogBlock(meSummary.Lines(), DateAtTimeText(services_.clock, services_.clock.Now())));
     } catch (const std::exception& error) {
         services_.desktop.ShowError(error.what());
     }

@@ -13,10 +13,14 @@ TEST(ParentFolder, StopsAtDriveRootsSharesAndBareNames) {
         const char* folder;
         const char* parent;
     } cases[] = {
-        {"C:\\data\\in", "C:\\data"},   {"C:\\data\\in\\", "C:\\data"},
-        {"C:\\data", "C:\\"},           {"C:\\", ""},
-        {"C:", ""},                     {"\\\\srv\\share\\in", "\\\\srv\\share"},
-        {"\\\\srv\\share", ""},         {"\\\\srv\\share\\", ""},
+        {"C:\\data\\in", "C:\\data"},
+        {"C:\\data\\in\\", "C:\\data"},
+        {"C:\\data", "C:\\"},
+        {"C:\\", ""},
+        {"C:", ""},
+        {"\\\\srv\\share\\in", "\\\\srv\\share"},
+        {"\\\\srv\\share", ""},
+        {"\\\\srv\\share\\", ""},
         {"   ", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(ParentFolder(c.folder), c.parent) << c.folder;
@@ -24,8 +28,8 @@ TEST(ParentFolder, StopsAtDriveRootsSharesAndBareNames) {
 
 // Error codes as the system's directory search gives them.
 constexpr ListError kAccessDenied = 5, kNotReady = 21, kBadNetPath = 53, kDevNotExist = 55,
-                    kUnexpNetErr = 59, kNetNameDeleted = 64, kBadNetName = 67,
-                    kNoNetwork = 1222, kNetworkUnreachable = 1231;
+                    kUnexpNetErr = 59, kNetNameDeleted = 64, kBadNetName = 67, kNoNetwork = 1222,
+                    kNetworkUnreachable = 1231;
 
 class AvailabilityTest : public testing::WatcherFixture {
 protected:
@@ -67,13 +71,15 @@ TEST_F(AvailabilityTest, NotFoundIsDeletedOnlyWhenTheFolderAboveIsThere) {
         Lines told;
     } cases[] = {
         {"parent readable", kListed, {"Deleted " + share + "\\a", "Deleted " + share + "\\b"}},
-        {"parent empty root", kErrorFileNotFound,
+        {"parent empty root",
+         kErrorFileNotFound,
          {"Deleted " + share + "\\a", "Deleted " + share + "\\b"}},
         {"parent out of reach", kNetNameDeleted, {"Unavailable " + share}},
         {"parent not found either", kErrorPathNotFound, {"Unavailable " + share}},
     };
     for (const auto& c : cases) {
-        lister.errors = {{"\\\\srv\\share\\*.*", c.shareRoot}, {share + "\\*.*", kErrorPathNotFound}};
+        lister.errors = {{"\\\\srv\\share\\*.*", c.shareRoot},
+                         {share + "\\*.*", kErrorPathNotFound}};
         EXPECT_EQ(Scan(), c.told) << c.why;
         lister.errors.clear();
         watcher.ClearAndReload();
@@ -81,11 +87,10 @@ TEST_F(AvailabilityTest, NotFoundIsDeletedOnlyWhenTheFolderAboveIsThere) {
 }
 
 TEST_F(AvailabilityTest, EveryNotFoundCodeBelowAReadableFolderIsADeletion) {
-    for (ListError error : {kErrorFileNotFound, kErrorPathNotFound, kErrorInvalidName,
-                            kErrorDirectory}) {
+    for (ListError error :
+         {kErrorFileNotFound, kErrorPathNotFound, kErrorInvalidName, kErrorDirectory}) {
         lister.Fail(share, error);
-        EXPECT_EQ(Scan(), (Lines{"Deleted " + share + "\\a", "Deleted " + share + "\\b"}))
-            << error;
+        EXPECT_EQ(Scan(), (Lines{"Deleted " + share + "\\a", "Deleted " + share + "\\b"})) << error;
         lister.errors.clear();
         watcher.ClearAndReload();
     }

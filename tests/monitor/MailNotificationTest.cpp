@@ -111,12 +111,12 @@ TEST_F(MailNotificationTest, AnOutageGathersEachEventOnceInTheOrderSeen) {
     lister.Put("C:\\in", "g", 1);
     watcher.Timer1Timer();
     ASSERT_EQ(mail.sent.size(), 6u);
-    EXPECT_EQ(mail.sent.back().body,
-              (Lines{"Date/Time 7/12/2026 14:05:09", " ", "Added C:\\in\\g",
-                     "Date/Time 7/12/2026 14:06:09", " ", "Changed C:\\in\\f",
-                     "Date/Time 7/12/2026 14:07:09", " ", "Changed C:\\in\\f",
-                     "Added C:\\in\\brief",
-                     "Date/Time 7/12/2026 14:08:09", " ", "Deleted C:\\in\\brief"}));
+    EXPECT_EQ(
+        mail.sent.back().body,
+        (Lines{"Date/Time 7/12/2026 14:05:09", " ", "Added C:\\in\\g",
+               "Date/Time 7/12/2026 14:06:09", " ", "Changed C:\\in\\f",
+               "Date/Time 7/12/2026 14:07:09", " ", "Changed C:\\in\\f", "Added C:\\in\\brief",
+               "Date/Time 7/12/2026 14:08:09", " ", "Deleted C:\\in\\brief"}));
 }
 
 TEST_F(MailNotificationTest, TheMailHoldsWhatTheBoxShowsUpToTheCap) {
