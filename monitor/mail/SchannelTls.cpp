@@ -49,7 +49,8 @@ std::string SystemText(unsigned long status) {
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                         nullptr, status, 0, text, sizeof text, nullptr);
     std::string result(text, length);
-    while (!result.empty() && (result.back() == '\r' || result.back() == '\n' || result.back() == ' ')) {
+    while (!result.empty() &&
+           (result.back() == '\r' || result.back() == '\n' || result.back() == ' ')) {
         result.pop_back();
     }
     return result;
@@ -102,9 +103,9 @@ TlsResult SchannelTls::Start(const std::string& host, std::string& out) {
     // The protocols are the system's choice; the certificate is ours to check.
     settings.dwFlags = SCH_CRED_MANUAL_CRED_VALIDATION | SCH_CRED_NO_DEFAULT_CREDS;
     TimeStamp expiry{};
-    const SECURITY_STATUS status = AcquireCredentialsHandleA(
-        nullptr, const_cast<char*>(UNISP_NAME_A), SECPKG_CRED_OUTBOUND, nullptr, &settings,
-        nullptr, nullptr, &credentials_, &expiry);
+    const SECURITY_STATUS status =
+        AcquireCredentialsHandleA(nullptr, const_cast<char*>(UNISP_NAME_A), SECPKG_CRED_OUTBOUND,
+                                  nullptr, &settings, nullptr, nullptr, &credentials_, &expiry);
     if (status != SEC_E_OK) return Fail("AcquireCredentialsHandle", status);
     haveCredentials_ = true;
     return Step(nullptr, out);
@@ -162,9 +163,8 @@ CertificateProblem SchannelTls::CheckCertificate(const std::string& host) {
     chainPara.RequestedUsage.dwType = USAGE_MATCH_TYPE_AND;
     chainPara.RequestedUsage.Usage.cUsageIdentifier = 1;
     chainPara.RequestedUsage.Usage.rgpszUsageIdentifier = usages;
-    if (!CertGetCertificateChain(nullptr, peer.certificate, nullptr,
-                                 peer.certificate->hCertStore, &chainPara, 0, nullptr,
-                                 &peer.chain)) {
+    if (!CertGetCertificateChain(nullptr, peer.certificate, nullptr, peer.certificate->hCertStore,
+                                 &chainPara, 0, nullptr, &peer.chain)) {
         return CertificateProblem::Untrusted;
     }
     std::wstring name = Wide(host);
@@ -229,20 +229,6 @@ TlsResult SchannelTls::Decrypt(std::string& in, std::string& plain) {
     // The record was decrypted in place: drop it only once its text is copied.
     in.erase(0, in.size() - extra);
     return TlsResult::Ok;
-}
-
-std::string SchannelTls::Protocol() const {
-    SecPkgContext_ConnectionInfo info{};
-    if (!haveContext_ ||
-        QueryContextAttributesA(const_cast<CtxtHandle*>(&context_), SECPKG_ATTR_CONNECTION_INFO,
-                                &info) != SEC_E_OK) {
-        return "";
-    }
-    if (info.dwProtocol & SP_PROT_TLS1_3) return "TLS 1.3";
-    if (info.dwProtocol & SP_PROT_TLS1_2) return "TLS 1.2";
-    if (info.dwProtocol & SP_PROT_TLS1_1) return "TLS 1.1";
-    if (info.dwProtocol & SP_PROT_TLS1_0) return "TLS 1.0";
-    return "protocol " + Hex(info.dwProtocol);
 }
 
 TlsResult SchannelTls::Fail(const std::string& call, SECURITY_STATUS status) {

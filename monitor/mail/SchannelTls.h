@@ -28,9 +28,6 @@ public:
     TlsResult Decrypt(std::string& in, std::string& plain) override;
     std::string ErrorText() const override { return error_; }
 
-    // "TLS 1.2" and so on, once the handshake is complete.
-    std::string Protocol() const;
-
 private:
     TlsResult Step(std::string* in, std::string& out);
     TlsResult Fail(const std::string& call, SECURITY_STATUS status);

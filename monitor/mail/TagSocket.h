@@ -38,7 +38,7 @@ public:
     std::uint16_t DefaultPort = 25;
     std::string ServiceName = "smtp";
     bool LookUpService = true;  // else a missing port is DefaultPort at once
-    int TimeOut = 60;  // seconds per wait without progress
+    int TimeOut = 60;           // seconds per wait without progress
 
     const std::string& LocalHostName() const { return localHost_; }
     const std::string& LastReply() const { return lastReply_; }

@@ -10,7 +10,8 @@
 namespace vigilon {
 
 void TmsSMTP::Send() {
-    if (!User.empty() && Security == SmtpSecurity::None) throw ESocketError(kPasswordNeedsTlsMessage);
+    if (!User.empty() && Security == SmtpSecurity::None)
+        throw ESocketError(kPasswordNeedsTlsMessage);
     // TLS from the first byte has its own port; no service name says which.
     LookUpService = Security != SmtpSecurity::Tls;
     DefaultPort = Security == SmtpSecurity::Tls ? kSmtpsPort : kSmtpPort;
@@ -41,7 +42,8 @@ void TmsSMTP::Greet() {
     }
     Ehlo();
     if (Security == SmtpSecurity::StartTls) {
-        if (!extensions_.startTls) throw ESocketError(std::string(kNoStartTlsMessage) + " (" + Peer() + ")");
+        if (!extensions_.startTls)
+            throw ESocketError(std::string(kNoStartTlsMessage) + " (" + Peer() + ")");
         Command("STARTTLS", 2);
         SecureConnection();
         Ehlo();  // what the server offered before TLS no longer counts

@@ -254,7 +254,8 @@ void WatcherWindow::CreateLoginControls() {
     edUser_ = AddControl(WC_EDITA, "", edit, Bounds(130, 260, 250, 22), IDC_USER);
     pnlSMTP_.push_back(
         AddControl(WC_STATICA, "Password", 0, Bounds(24, 287, 100, 16), IDC_PASSWORD_LABEL));
-    edPassword_ = AddControl(WC_EDITA, "", edit | ES_PASSWORD, Bounds(130, 284, 170, 22), IDC_PASSWORD);
+    edPassword_ =
+        AddControl(WC_EDITA, "", edit | ES_PASSWORD, Bounds(130, 284, 170, 22), IDC_PASSWORD);
     AddHint(edPassword_, "Leave empty to keep the stored password");
     cbClearPassword_ = AddControl(WC_BUTTONA, "Clear", WS_TABSTOP | BS_AUTOCHECKBOX,
                                   Bounds(306, 286, 74, 18), IDC_CLEAR_PASSWORD);
@@ -386,7 +387,8 @@ MonitorSettings WatcherWindow::ControlSettings() const {
     const LRESULT security = SendMessageA(cbSecurity_, CB_GETCURSEL, 0, 0);
     s.security = security == CB_ERR ? kSecurityNone : static_cast<int>(security);
     s.user = Text(edUser_);
-    s.password = EditedPassword(storedPassword_, Text(edPassword_), Checked(cbClearPassword_), vault_);
+    s.password =
+        EditedPassword(storedPassword_, Text(edPassword_), Checked(cbClearPassword_), vault_);
     return s;
 }
 

@@ -118,9 +118,8 @@ TEST(WriteSettings, WritesEveryEntryInOrder) {
          {"Opts\\New=1", "Opts\\Change=0", "Opts\\Delete=1", "Opts\\Wav=C:\\ding.wav",
           "Opts\\Nsecs=15", "Opts\\AutoStart=1", "Opts\\SoundAlarm=1", "Opts\\MAPI=0",
           "Opts\\Server=mail:2525", "Opts\\Sender=Me", "Opts\\SendEmail=me@x",
-          "Opts\\Subject=Files", "Opts\\NumRecip=3", "Opts\\Recip1=a@x",
-          "Opts\\Recip2=", "Opts\\Recip3=b@x", "Opts\\Security=2", "Opts\\User=ann",
-          "Opts\\Password=<3 bytes>"}) {
+          "Opts\\Subject=Files", "Opts\\NumRecip=3", "Opts\\Recip1=a@x", "Opts\\Recip2=",
+          "Opts\\Recip3=b@x", "Opts\\Security=2", "Opts\\User=ann", "Opts\\Password=<3 bytes>"}) {
         expected.push_back(w);
     }
     EXPECT_EQ(store.writes, expected);
@@ -145,7 +144,7 @@ TEST(WriteSettings, ShorterRecipientListLeavesStaleEntriesUnread) {
 }
 
 TEST(ReadSettings, SecurityOutsideItsThreeValuesMeansNone) {
-    const std::pair<const char*, int> cases[] = {{"0", 0}, {"1", 1}, {"2", 2}, {"0x2", 2},
+    const std::pair<const char*, int> cases[] = {{"0", 0}, {"1", 1},  {"2", 2},  {"0x2", 2},
                                                  {"3", 0}, {"-1", 0}, {"tls", 0}};
     for (const auto& [text, security] : cases) {
         MemorySettingsStore store;
@@ -162,10 +161,11 @@ TEST(PasswordVault, TheWindowsBoxEditsTheStoredPassword) {
         bool clear;
         std::string expected;  // "" when none is stored
     };
-    const Case cases[] = {{"", false, "old"}, {"new", false, "new"}, {"", true, ""},
-                          {"new", true, ""}};
+    const Case cases[] = {
+        {"", false, "old"}, {"new", false, "new"}, {"", true, ""}, {"new", true, ""}};
     for (const Case& c : cases) {
-        EXPECT_EQ(StoredPassword(EditedPassword(stored, c.typed, c.clear, vault), vault), c.expected)
+        EXPECT_EQ(StoredPassword(EditedPassword(stored, c.typed, c.clear, vault), vault),
+                  c.expected)
             << c.typed << c.clear;
     }
     vault.protectFails = true;

@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
     if (argc != (setText ? 5 : 4)) return 2;
     HWND control = FindControl(window, std::atoi(argv[3]));
     if (!control) return 1;
-    if (setText) return Answered(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), result) ? 0 : 1;
+    if (setText)
+        return Answered(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), result) ? 0 : 1;
     return OnControl(command, control);
 }

@@ -36,7 +36,9 @@ TEST(EhloReply, ExtensionsAreReadFromEveryLineButTheFirst) {
         {{"250 mail.example.com"}, false, {}},
         {{"250-STARTTLS greets", "250 SIZE"}, false, {}},
         {{"250-x", "250-starttls", "250 AUTH plain Login"}, true, {"PLAIN", "LOGIN"}},
-        {{"250-x", "250-AUTH=LOGIN PLAIN", "250 AUTH CRAM-MD5"}, false, {"LOGIN", "PLAIN", "CRAM-MD5"}},
+        {{"250-x", "250-AUTH=LOGIN PLAIN", "250 AUTH CRAM-MD5"},
+         false,
+         {"LOGIN", "PLAIN", "CRAM-MD5"}},
         {{"250-x", "250-AUTHX", "250 STARTTLSX"}, false, {}},
     };
     for (const Case& c : cases) {
@@ -48,8 +50,12 @@ TEST(EhloReply, ExtensionsAreReadFromEveryLineButTheFirst) {
 
 TEST(Base64, EncodesWithPadding) {
     const std::pair<std::string, std::string> cases[] = {
-        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"},
-        {std::string("\0ann\0s3cret", 11), kPlainToken}, {"\xff\xfe", "//4="},
+        {"", ""},
+        {"f", "Zg=="},
+        {"fo", "Zm8="},
+        {"foo", "Zm9v"},
+        {std::string("\0ann\0s3cret", 11), kPlainToken},
+        {"\xff\xfe", "//4="},
     };
     for (const auto& [bytes, text] : cases) EXPECT_EQ(Base64(bytes), text);
 }
@@ -117,8 +123,8 @@ TEST_F(SecureDialogue, AuthLoginWhenPlainIsNotOffered) {
 
 TEST_F(SecureDialogue, NoUserMeansNoAuth) {
     smtp.User.clear();
-    ScriptUpToTls({kEhloAuth, "250 ok\r\n", "250 ok\r\n", "354 go\r\n", "250 queued\r\n",
-                   "221 bye\r\n"});
+    ScriptUpToTls(
+        {kEhloAuth, "250 ok\r\n", "250 ok\r\n", "354 go\r\n", "250 queued\r\n", "221 bye\r\n"});
     smtp.Send();
     EXPECT_EQ(api.commands[4], "MAIL FROM:<ann@example.com>");
 }
@@ -136,19 +142,32 @@ TEST_F(SecureDialogue, FailuresEndTheSendWithTheirText) {
     const std::string peer = " (mail.example.com:587)";
     const Case cases[] = {
         {"no STARTTLS", {"220 ready\r\n", kEhloAuth, "221 bye\r\n"}, kNoStartTlsMessage + peer},
-        {"STARTTLS refused", {"220 ready\r\n", kEhloTls, "454 4.7.0 TLS not available\r\n", "221 bye\r\n"},
+        {"STARTTLS refused",
+         {"220 ready\r\n", kEhloTls, "454 4.7.0 TLS not available\r\n", "221 bye\r\n"},
          "454 4.7.0 TLS not available"},
         {"EHLO refused", {"220 ready\r\n", "502 no EHLO\r\n", "221 bye\r\n"}, "502 no EHLO"},
-        {"handshake", {"220 ready\r\n", kEhloTls, "220 go ahead\r\n"},
-         kHandshakeFailedMessage + std::string("handshake refused (0x80090326)") + peer, true},
-        {"untrusted", {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n"},
-         kUntrustedMessage + peer, false, CertificateProblem::Untrusted},
-        {"expired", {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n"},
-         kExpiredMessage + peer, false, CertificateProblem::Expired},
-        {"wrong name", {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n"},
-         kWrongNameMessage + peer, false, CertificateProblem::WrongName},
-        {"535", {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n", kEhloAuth,
-                 "535 5.7.8 Authentication credentials invalid\r\n", "221 bye\r\n"},
+        {"handshake",
+         {"220 ready\r\n", kEhloTls, "220 go ahead\r\n"},
+         kHandshakeFailedMessage + std::string("handshake refused (0x80090326)") + peer,
+         true},
+        {"untrusted",
+         {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n"},
+         kUntrustedMessage + peer,
+         false,
+         CertificateProblem::Untrusted},
+        {"expired",
+         {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n"},
+         kExpiredMessage + peer,
+         false,
+         CertificateProblem::Expired},
+        {"wrong name",
+         {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n"},
+         kWrongNameMessage + peer,
+         false,
+         CertificateProblem::WrongName},
+        {"535",
+         {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n", kEhloAuth,
+          "535 5.7.8 Authentication credentials invalid\r\n", "221 bye\r\n"},
          "535 5.7.8 Authentication credentials invalid"},
         {"535 to the password",
          {"220 ready\r\n", kEhloTls, "220 go ahead\r\n", "<server hello>\r\n", kEhloLoginOnly,
@@ -188,8 +207,8 @@ TEST_F(SecureDialogue, AUserWithoutTlsSendsNothing) {
 
 TEST_F(SecureDialogue, CloseNotifyOrADropAfterTheAcceptedMailIsNoError) {
     for (const std::string& end : {FakeTls::kCloseNotify, std::string()}) {
-        Lines script = {kEhloAuth, "235 ok\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n",
-                        "250 queued\r\n"};
+        Lines script = {kEhloAuth,    "235 ok\r\n", "250 ok\r\n",
+                        "250 ok\r\n", "354 go\r\n", "250 queued\r\n"};
         if (!end.empty()) script.push_back(end);
         ScriptUpToTls(script);
         EXPECT_NO_THROW(smtp.Send());
@@ -203,14 +222,20 @@ TEST_F(SecureDialogue, CloseNotifyOrADropAfterTheAcceptedMailIsNoError) {
 TEST(SecureMailer, TlsFromTheFirstByte) {
     auto owned = std::make_unique<ScriptedSocketApi>();
     ScriptedSocketApi& api = *owned;
-    api.replies = {"<server hello>\r\n220 ready\r\n", kEhloAuth, "235 ok\r\n", "250 ok\r\n",
-                   "250 ok\r\n", "354 go\r\n", "250 queued\r\n", "221 bye\r\n"};
+    api.replies = {"<server hello>\r\n220 ready\r\n",
+                   kEhloAuth,
+                   "235 ok\r\n",
+                   "250 ok\r\n",
+                   "250 ok\r\n",
+                   "354 go\r\n",
+                   "250 queued\r\n",
+                   "221 bye\r\n"};
     FakeTls tls;
     tls.clientHello.clear();
     SmtpMailer mailer([&owned] { return std::unique_ptr<SocketApi>(std::move(owned)); }, 60,
                       [&tls] { return tls.Make(); });
-    NotificationMail mail{"mail.example.com", "", "ann@example.com", {"bob@example.com"}, "",
-                          {"x"}};
+    NotificationMail mail{"mail.example.com",  "", "ann@example.com",
+                          {"bob@example.com"}, "", {"x"}};
     mail.security = SmtpSecurity::Tls;
     mail.user = "ann";
     mail.password = "s3cret";
@@ -227,8 +252,8 @@ TEST(SecureMailer, WithoutTlsOnTheSystemASecureSendFails) {
     auto owned = std::make_unique<ScriptedSocketApi>();
     owned->replies = {"220 ready\r\n"};
     SmtpMailer mailer([&owned] { return std::unique_ptr<SocketApi>(std::move(owned)); });
-    NotificationMail mail{"mail.example.com", "", "ann@example.com", {"bob@example.com"}, "",
-                          {"x"}};
+    NotificationMail mail{"mail.example.com",  "", "ann@example.com",
+                          {"bob@example.com"}, "", {"x"}};
     mail.security = SmtpSecurity::Tls;
     try {
         mailer.Send(mail);

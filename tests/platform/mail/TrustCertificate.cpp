@@ -24,16 +24,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 1;
     }
-    HCERTSTORE store = CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0,
-                                     CERT_SYSTEM_STORE_CURRENT_USER, "Root");
+    HCERTSTORE store =
+        CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, "Root");
     if (!store) {
         std::fprintf(stderr, "CertOpenStore failed: %lu\n", GetLastError());
         return 1;
     }
-    const BOOL added = CertAddEncodedCertificateToStore(
-        store, X509_ASN_ENCODING, der.data(), static_cast<DWORD>(der.size()),
-        CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
-    if (!added) std::fprintf(stderr, "CertAddEncodedCertificateToStore failed: %lu\n", GetLastError());
+    const BOOL added = CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING, der.data(),
+                                                        static_cast<DWORD>(der.size()),
+                                                        CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
+    if (!added)
+        std::fprintf(stderr, "CertAddEncodedCertificateToStore failed: %lu\n", GetLastError());
     CertCloseStore(store, 0);
     return added ? 0 : 1;
 }

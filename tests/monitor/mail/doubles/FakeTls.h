@@ -21,10 +21,10 @@ struct FakeTls {
 
     // What the client did.
     int sessions = 0;
-    std::string host;             // as given to the handshake
-    std::string checkedHost;      // as given to the certificate check
-    std::string encrypted;        // every byte that went through Encrypt
-    std::string decrypted;        // every byte that came out of Decrypt
+    std::string host;         // as given to the handshake
+    std::string checkedHost;  // as given to the certificate check
+    std::string encrypted;    // every byte that went through Encrypt
+    std::string decrypted;    // every byte that came out of Decrypt
 
     std::unique_ptr<TlsEngine> Make();
 };
