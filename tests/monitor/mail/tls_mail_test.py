@@ -29,15 +29,16 @@ def make_authority(workdir, name):
     return os.path.join(workdir, f"{name}.der")
 
 
-def make_server_certificate(workdir, name, authority):
-    """A certificate for "localhost" signed by the authority; returns (cert, key) paths."""
+def make_server_certificate(workdir, name, authority, days=2):
+    """A certificate for "localhost" signed by the authority; returns (cert, key) paths.
+    With days=0 it ends the second it is made."""
     with open(os.path.join(workdir, "server.ext"), "w") as ext:
         ext.write("subjectAltName=DNS:localhost\nextendedKeyUsage=serverAuth\n"
                   "basicConstraints=CA:FALSE\nkeyUsage=digitalSignature,keyEncipherment\n")
     openssl("req", "-newkey", "rsa:2048", "-nodes", "-keyout", f"{name}.key", "-out",
             f"{name}.csr", "-subj", "/CN=localhost", cwd=workdir)
     openssl("x509", "-req", "-in", f"{name}.csr", "-CA", f"{authority}.pem", "-CAkey",
-            f"{authority}.key", "-CAcreateserial", "-out", f"{name}.pem", "-days", "2",
+            f"{authority}.key", "-CAcreateserial", "-out", f"{name}.pem", "-days", str(days),
             "-extfile", "server.ext", cwd=workdir)
     return os.path.join(workdir, f"{name}.pem"), os.path.join(workdir, f"{name}.key")
 
@@ -96,11 +97,14 @@ def main():
         make_authority(workdir, "unknown")
         good = make_server_certificate(workdir, "good", "trusted")
         rogue = make_server_certificate(workdir, "rogue", "unknown")
+        # Made first, so the deliveries below have long outlived it when it is used.
+        expired = make_server_certificate(workdir, "expired", "trusted", days=0)
         code, _, _ = Client(args.trust, args.emulator).run(client.path(trusted))
         check.equal("test authority trusted", code, 0)
         with TlsServer(workdir, "starttls", "starttls", good) as starttls, \
                 TlsServer(workdir, "tls", "tls", good) as tls, \
-                TlsServer(workdir, "rogue", "starttls", rogue) as untrusted:
+                TlsServer(workdir, "rogue", "starttls", rogue) as untrusted, \
+                TlsServer(workdir, "expired", "tls", expired) as outdated:
             check_delivery(check, client, starttls, 1, "STARTTLS")
             check_delivery(check, client, tls, 2, "TLS")
             logins = check_failure(check, client, untrusted, f"localhost:{untrusted.port}", 1,
@@ -111,6 +115,10 @@ def main():
                                    f"The server's certificate is made out to another name (127.0.0.1:{tls.port})",
                                    "wrong name")
             check.equal("wrong name: no AUTH", logins, 0)
+            logins = check_failure(check, client, outdated, f"localhost:{outdated.port}", 2,
+                                   f"The server's certificate has expired (localhost:{outdated.port})",
+                                   "expired")
+            check.equal("expired: no AUTH", logins, 0)
             check_failure(check, client, starttls, f"localhost:{starttls.port}", 1,
                           "535 5.7.8 Authentication credentials invalid", "wrong password",
                           password="wrong")
