@@ -207,6 +207,7 @@ TlsResult SchannelTls::Encrypt(const char* data, std::size_t size, std::string& 
 }
 
 TlsResult SchannelTls::Decrypt(std::string& in, std::string& plain) {
+    if (renegotiating_) return Renegotiate(in);
     if (in.empty()) return TlsResult::NeedInput;
     SecBuffer buffers[4] = {
         {static_cast<unsigned long>(in.size()), SECBUFFER_DATA, in.data()},
@@ -218,7 +219,7 @@ TlsResult SchannelTls::Decrypt(std::string& in, std::string& plain) {
     const SECURITY_STATUS status = DecryptMessage(&context_, &desc, 0, nullptr);
     if (status == SEC_E_INCOMPLETE_MESSAGE) return TlsResult::NeedInput;
     if (status == SEC_I_CONTEXT_EXPIRED) return TlsResult::Closed;
-    if (status != SEC_E_OK) return Fail("DecryptMessage", status);
+    if (status != SEC_E_OK && status != SEC_I_RENEGOTIATE) return Fail("DecryptMessage", status);
     std::size_t extra = 0;
     for (const SecBuffer& buffer : buffers) {
         if (buffer.BufferType == SECBUFFER_DATA && buffer.pvBuffer) {
@@ -228,7 +229,23 @@ TlsResult SchannelTls::Decrypt(std::string& in, std::string& plain) {
     }
     // The record was decrypted in place: drop it only once its text is copied.
     in.erase(0, in.size() - extra);
-    return TlsResult::Ok;
+    if (status != SEC_I_RENEGOTIATE) return TlsResult::Ok;
+    renegotiating_ = true;
+    const TlsResult result = Renegotiate(in);
+    return result == TlsResult::NeedInput && !plain.empty() ? TlsResult::Ok : result;
+}
+
+// Under TLS 1.3 the server's session tickets arrive as handshake messages
+// after the handshake, and Schannel hands them back to InitializeSecurityContext.
+// They need no answer; one that does (a renegotiation of TLS 1.2) cannot be
+// given here and ends the session.
+TlsResult SchannelTls::Renegotiate(std::string& in) {
+    if (in.empty()) return TlsResult::NeedInput;
+    std::string out;
+    const TlsResult result = Step(&in, out);
+    if (!out.empty()) return Fail("InitializeSecurityContext", SEC_I_RENEGOTIATE);
+    if (result == TlsResult::Ok) renegotiating_ = false;
+    return result;
 }
 
 TlsResult SchannelTls::Fail(const std::string& call, SECURITY_STATUS status) {

@@ -30,12 +30,14 @@ public:
 
 private:
     TlsResult Step(std::string* in, std::string& out);
+    TlsResult Renegotiate(std::string& in);
     TlsResult Fail(const std::string& call, SECURITY_STATUS status);
 
     CredHandle credentials_{};
     bool haveCredentials_ = false;
     CtxtHandle context_{};
     bool haveContext_ = false;
+    bool renegotiating_ = false;
     std::string host_;
     SecPkgContext_StreamSizes sizes_{};
     std::string error_;

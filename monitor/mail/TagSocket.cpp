@@ -137,6 +137,10 @@ void TagSocket::StartTls(std::unique_ptr<TlsEngine> engine) {
     std::string in;
     try {
         Handshake(*engine, in);
+    } catch (const ESocketError& error) {
+        // A server that refuses our TLS versions or ciphers just drops the connection.
+        Close();
+        throw ESocketError(kHandshakeFailedMessage + std::string(error.what()));
     } catch (...) {
         Close();
         throw;
@@ -160,7 +164,8 @@ void TagSocket::Handshake(TlsEngine& engine, std::string& in) {
         if (!out.empty()) SendRaw(out.data(), out.size());
         out.clear();
         if (result == TlsResult::Ok) return;
-        if (result != TlsResult::NeedInput) RaiseTlsError(engine);
+        if (result != TlsResult::NeedInput)
+            throw ESocketError(engine.ErrorText() + " (" + peer_ + ")");
         if (!ReceiveRaw(in)) RaiseSocketError(kWsaConnectionReset);
         result = engine.Continue(in, out);
     }
