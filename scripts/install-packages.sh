@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64
   xvfb xdotool x11-utils imagemagick
-  python3 python3-aiosmtpd python3-mutagen
+  python3 python3-aiosmtpd python3-mutagen openssl
   cups printer-driver-cups-pdf poppler-utils
 )
 

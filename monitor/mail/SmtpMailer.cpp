@@ -17,8 +17,8 @@ void ComposeNotification(const NotificationMail& mail, TmsMessage& message) {
     message.Sender.SetName(mail.senderName);
 }
 
-SmtpMailer::SmtpMailer(SocketApiFactory makeApi, int timeOutSeconds)
-    : makeApi_(std::move(makeApi)), timeOut_(timeOutSeconds) {}
+SmtpMailer::SmtpMailer(SocketApiFactory makeApi, int timeOutSeconds, TlsFactory makeTls)
+    : makeApi_(std::move(makeApi)), timeOut_(timeOutSeconds), makeTls_(std::move(makeTls)) {}
 
 SmtpMailer::~SmtpMailer() {
     smtp_.reset();  // the client uses the socket layer to its end
@@ -29,6 +29,7 @@ void SmtpMailer::Send(const NotificationMail& mail) {
         api_ = makeApi_();
         smtp_ = std::make_unique<TmsSMTP>(*api_);
         smtp_->TimeOut = timeOut_;
+        smtp_->MakeTls = makeTls_;
     }
     TmsMessage message;
     ComposeNotification(mail, message);
@@ -37,13 +38,23 @@ void SmtpMailer::Send(const NotificationMail& mail) {
     api_->ProcessEvents();
     smtp_->Server = mail.server;
     smtp_->MailMessage = &message;
+    smtp_->Security = mail.security;
+    smtp_->User = mail.user;
+    smtp_->Password = mail.password;
     try {
         smtp_->Send();
     } catch (...) {
-        smtp_->MailMessage = nullptr;
+        Forget();
         throw;
     }
+    Forget();
+}
+
+// The password stays in memory no longer than the send.
+void SmtpMailer::Forget() {
     smtp_->MailMessage = nullptr;
+    smtp_->Password.assign(smtp_->Password.size(), '\0');
+    smtp_->Password.clear();
 }
 
 void SmtpMailer::Cancel() {

@@ -20,6 +20,9 @@ struct NotificationMail {
     std::string subject;
     std::vector<std::string> body;     // the summary lines
     std::string charset = "us-ascii";  // of a body with bytes of 128 and above
+    SmtpSecurity security = SmtpSecurity::None;
+    std::string user = {};  // empty: no login
+    std::string password = {};
 };
 
 // Fills message with the mail: each recipient line is both the address and
@@ -31,7 +34,8 @@ void ComposeNotification(const NotificationMail& mail, TmsMessage& message);
 class SmtpMailer {
 public:
     using SocketApiFactory = std::function<std::unique_ptr<SocketApi>()>;
-    explicit SmtpMailer(SocketApiFactory makeApi, int timeOutSeconds = 60);
+    // Without makeTls, only plain mail can go out.
+    explicit SmtpMailer(SocketApiFactory makeApi, int timeOutSeconds = 60, TlsFactory makeTls = {});
     ~SmtpMailer();
 
     // Lets pending program events run once, then composes, stamps with the
@@ -42,13 +46,18 @@ public:
     void Cancel();
 
 private:
+    void Forget();
+
     SocketApiFactory makeApi_;
     int timeOut_;
+    TlsFactory makeTls_;
     std::unique_ptr<SocketApi> api_;
     std::unique_ptr<TmsSMTP> smtp_;
 };
 
 // The socket layer of the platform the program is built for.
 std::unique_ptr<SocketApi> CreatePlatformSocketApi();
+// A TLS session of the platform the program is built for.
+std::unique_ptr<TlsEngine> CreatePlatformTls();
 
 }  // namespace vigilon

@@ -11,10 +11,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string HostPart(const std::string& server) {
-    return server.substr(0, server.find(':'));
-}
-
 // The port after the colon when it is a number from 1 to 65535.
 std::optional<std::uint16_t> ExplicitPort(const std::string& server) {
     const auto colon = server.find(':');
@@ -40,7 +36,19 @@ bool EndsReply(const std::string& line, int code) {
     return ReplyCode(line) == code && (line.size() == 3 || line[3] == ' ');
 }
 
+std::string CertificateMessage(CertificateProblem problem) {
+    switch (problem) {
+    case CertificateProblem::Expired: return kExpiredMessage;
+    case CertificateProblem::WrongName: return kWrongNameMessage;
+    default: return kUntrustedMessage;
+    }
+}
+
 }  // namespace
+
+std::string HostPart(const std::string& server) {
+    return server.substr(0, server.find(':'));
+}
 
 int ReplyCode(const std::string& line) {
     if (line.size() < 3 || !IsDigit(line[0]) || !IsDigit(line[1]) || !IsDigit(line[2])) return -1;
@@ -86,6 +94,16 @@ void TagSocket::SendLine(const std::string& text) {
 
 void TagSocket::SendData(const char* data, std::size_t size) {
     RequireConnection();
+    if (!tls_) {
+        SendRaw(data, size);
+        return;
+    }
+    std::string records;
+    if (tls_->Encrypt(data, size, records) != TlsResult::Ok) RaiseTlsError(*tls_);
+    SendRaw(records.data(), records.size());
+}
+
+void TagSocket::SendRaw(const char* data, std::size_t size) {
     while (size > 0) {
         const IoResult result = api_.Send(data, size);
         if (result.error == kWsaWouldBlock) {
@@ -100,19 +118,64 @@ void TagSocket::SendData(const char* data, std::size_t size) {
 
 int TagSocket::ReadReply() {
     RequireConnection();
+    replyLines_.clear();
     lastReply_ = ReadLine();
     if (lastReply_.empty() && peerClosed_) RaiseSocketError(kWsaConnectionReset);
+    replyLines_.push_back(lastReply_);
     const int code = ReplyCode(lastReply_);
     if (code <= 0 || lastReply_.size() < 4 || lastReply_[3] != '-') return code;
     while (!peerClosed_) {
         lastReply_ = ReadLine();
+        replyLines_.push_back(lastReply_);
         if (EndsReply(lastReply_, code)) break;
     }
     return code;
 }
 
+void TagSocket::StartTls(std::unique_ptr<TlsEngine> engine) {
+    RequireConnection();
+    std::string in;
+    try {
+        Handshake(*engine, in);
+    } catch (const ESocketError& error) {
+        // A server that refuses our TLS versions or ciphers just drops the connection.
+        Close();
+        throw ESocketError(kHandshakeFailedMessage + std::string(error.what()));
+    } catch (...) {
+        Close();
+        throw;
+    }
+    const CertificateProblem problem = engine->CheckCertificate(HostPart(Server));
+    if (problem != CertificateProblem::None) {
+        Close();
+        throw ESocketError(CertificateMessage(problem) + " (" + peer_ + ")");
+    }
+    tls_ = std::move(engine);
+    tlsIn_ = std::move(in);  // records the server sent right after its last handshake message
+    plainIn_.clear();
+}
+
+// The handshake messages go out and come in raw; whatever arrives past the
+// last one is left in `in`.
+void TagSocket::Handshake(TlsEngine& engine, std::string& in) {
+    std::string out;
+    TlsResult result = engine.Start(HostPart(Server), out);
+    while (true) {
+        if (!out.empty()) SendRaw(out.data(), out.size());
+        out.clear();
+        if (result == TlsResult::Ok) return;
+        if (result != TlsResult::NeedInput)
+            throw ESocketError(engine.ErrorText() + " (" + peer_ + ")");
+        if (!ReceiveRaw(in)) RaiseSocketError(kWsaConnectionReset);
+        result = engine.Continue(in, out);
+    }
+}
+
 void TagSocket::Close() {
     api_.Close();
+    tls_.reset();
+    tlsIn_.clear();
+    plainIn_.clear();
     connected_ = false;
     peerClosed_ = false;
 }
@@ -130,6 +193,7 @@ std::uint32_t TagSocket::ResolveHost(const std::string& host) {
 
 std::uint16_t TagSocket::ResolvePort() const {
     if (const auto port = ExplicitPort(Server)) return *port;
+    if (!LookUpService) return DefaultPort;
     if (ServiceName.empty()) throw ESocketError(kServiceRequiredMessage);
     return LookupServicePort();
 }
@@ -174,13 +238,7 @@ std::string TagSocket::ReadLine() {
             throw EServerError(lastReply_);
         }
         char byte = 0;
-        const IoResult result = api_.Receive(&byte, 1);
-        if (result.error == kWsaWouldBlock) {
-            Await(SocketEvent::Readable);
-            continue;
-        }
-        if (result.error != 0) RaiseSocketError(result.error);
-        if (result.bytes == 0) {
+        if (!ReceiveByte(byte)) {
             peerClosed_ = true;
             break;
         }
@@ -188,6 +246,56 @@ std::string TagSocket::ReadLine() {
     }
     StripLineEnd(line);
     return line;
+}
+
+bool TagSocket::ReceiveByte(char& byte) {
+    if (tls_) return ReceivePlainByte(byte);
+    while (true) {
+        const IoResult result = api_.Receive(&byte, 1);
+        if (result.error == kWsaWouldBlock) {
+            Await(SocketEvent::Readable);
+            continue;
+        }
+        if (result.error != 0) RaiseSocketError(result.error);
+        return result.bytes == 1;
+    }
+}
+
+// Decrypted bytes are buffered here, so reading one at a time costs no
+// receive call; a plain connection must not read past a reply, a TLS one
+// cannot help reading whole records.
+bool TagSocket::ReceivePlainByte(char& byte) {
+    while (plainIn_.empty()) {
+        const TlsResult result = tls_->Decrypt(tlsIn_, plainIn_);
+        if (result == TlsResult::Closed) return false;
+        if (result == TlsResult::Failed) RaiseTlsError(*tls_);
+        if (!plainIn_.empty()) break;
+        if (result == TlsResult::Ok && !tlsIn_.empty()) continue;
+        if (!ReceiveRaw(tlsIn_)) return false;
+    }
+    byte = plainIn_.front();
+    plainIn_.erase(0, 1);
+    return true;
+}
+
+bool TagSocket::ReceiveRaw(std::string& into) {
+    char buffer[16384];
+    while (true) {
+        const IoResult result = api_.Receive(buffer, sizeof buffer);
+        if (result.error == kWsaWouldBlock) {
+            Await(SocketEvent::Readable);
+            continue;
+        }
+        if (result.error != 0) RaiseSocketError(result.error);
+        into.append(buffer, result.bytes);
+        return result.bytes > 0;
+    }
+}
+
+void TagSocket::RaiseTlsError(const TlsEngine& engine) {
+    const std::string text = kHandshakeFailedMessage + engine.ErrorText() + " (" + peer_ + ")";
+    Close();
+    throw ESocketError(text);
 }
 
 void TagSocket::RaiseSocketError(int error) {

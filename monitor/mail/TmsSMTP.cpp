@@ -10,9 +10,15 @@
 namespace vigilon {
 
 void TmsSMTP::Send() {
+    if (!User.empty() && Security == SmtpSecurity::None)
+        throw ESocketError(kPasswordNeedsTlsMessage);
+    // TLS from the first byte has its own port; no service name says which.
+    LookUpService = Security != SmtpSecurity::Tls;
+    DefaultPort = Security == SmtpSecurity::Tls ? kSmtpsPort : kSmtpPort;
     try {
         if (!Connected()) {
             Connect();
+            if (Security == SmtpSecurity::Tls) SecureConnection();
             Greet();
         }
         Transmit();
@@ -27,10 +33,43 @@ void TmsSMTP::Send() {
 
 void TmsSMTP::Greet() {
     ExpectReply(2);
-    SendLine("HELO " + LocalHostName());
-    if (ReadReply() / 100 == 2) return;
-    if (!Connected()) throw EServerError(LastReply());
-    Command("HELO", 2);
+    if (Security == SmtpSecurity::None && User.empty()) {
+        SendLine("HELO " + LocalHostName());
+        if (ReadReply() / 100 == 2) return;
+        if (!Connected()) throw EServerError(LastReply());
+        Command("HELO", 2);
+        return;
+    }
+    Ehlo();
+    if (Security == SmtpSecurity::StartTls) {
+        if (!extensions_.startTls)
+            throw ESocketError(std::string(kNoStartTlsMessage) + " (" + Peer() + ")");
+        Command("STARTTLS", 2);
+        SecureConnection();
+        Ehlo();  // what the server offered before TLS no longer counts
+    }
+    if (!User.empty()) Authenticate();
+}
+
+void TmsSMTP::Ehlo() {
+    Command("EHLO " + LocalHostName(), 2);
+    extensions_ = ParseEhloReply(ReplyLines());
+}
+
+void TmsSMTP::SecureConnection() {
+    std::unique_ptr<TlsEngine> engine = MakeTls ? MakeTls() : nullptr;
+    if (!engine) throw ESocketError(kTlsUnavailableMessage);
+    StartTls(std::move(engine));
+}
+
+void TmsSMTP::Authenticate() {
+    if (extensions_.OffersAuth("PLAIN")) {
+        Command("AUTH PLAIN " + Base64(std::string(1, '\0') + User + '\0' + Password), 2);
+        return;
+    }
+    Command("AUTH LOGIN", 3);
+    Command(Base64(User), 3);
+    Command(Base64(Password), 2);
 }
 
 void TmsSMTP::Transmit() {

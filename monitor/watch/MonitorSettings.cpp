@@ -137,6 +137,10 @@ MonitorSettings ReadSettings(const SettingsStore& store) {
     s.senderEmail = ReadText(store, kOpts, "SendEmail");
     s.subject = ReadText(store, kOpts, "Subject");
     s.recipients = ReadRecipients(store);
+    s.security = ReadNumber(store, kOpts, "Security", kSecurityNone);
+    if (s.security < kSecurityNone || s.security > kSecurityTls) s.security = kSecurityNone;
+    s.user = ReadText(store, kOpts, "User");
+    s.password = store.ReadBinary(kOpts, "Password").value_or(std::vector<unsigned char>{});
     return s;
 }
 
@@ -158,6 +162,9 @@ void WriteSettings(SettingsStore& store, const MonitorSettings& s) {
     for (std::size_t i = 0; i < s.recipients.size(); ++i) {
         store.WriteString(kOpts, RecipEntryName(i), s.recipients[i]);
     }
+    store.WriteString(kOpts, "Security", std::to_string(s.security));
+    store.WriteString(kOpts, "User", s.user);
+    store.WriteBinary(kOpts, "Password", s.password);
 }
 
 bool ReadAutoStart(const SettingsStore& store) {

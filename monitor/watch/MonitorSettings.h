@@ -14,6 +14,9 @@ inline constexpr int kFolderSlots = 20;
 inline constexpr int kMinSeconds = 5;
 inline constexpr int kMaxSeconds = 600;
 inline constexpr int kDefaultSeconds = 60;
+// How mail goes to the SMTP server: plain, STARTTLS required, TLS from the first byte.
+inline constexpr int kSecurityNone = 0;
+inline constexpr int kSecurityTls = 2;
 
 // Everything the main window's controls hold, as stored under
 // HKCU\Software\Quenmark\Vigilon2000.
@@ -32,6 +35,9 @@ struct MonitorSettings {
     std::string senderEmail;                     // edEmail
     std::string subject;                         // edSubject
     std::vector<std::string> recipients;         // meRecipients, one line each
+    int security = kSecurityNone;                // cbSecurity
+    std::string user;                            // edUser; empty: no login
+    std::vector<unsigned char> password;         // as the PasswordVault protected it; empty: none
 
     bool operator==(const MonitorSettings&) const = default;
 };

@@ -73,6 +73,34 @@ void RegistrySettingsStore::WriteString(const std::string& section, const std::s
                    static_cast<DWORD>(value.size() + 1));
 }
 
+std::optional<std::vector<unsigned char>> RegistrySettingsStore::ReadBinary(
+    const std::string& section, const std::string& entry) const {
+    RegKey key;
+    if (!key.Open(SectionPath(section))) return std::nullopt;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), entry.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
+        type != REG_BINARY) {
+        return std::nullopt;
+    }
+    std::vector<unsigned char> value(size);
+    if (size > 0 && RegQueryValueExA(key.Get(), entry.c_str(), nullptr, &type, value.data(),
+                                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    value.resize(size);
+    return value;
+}
+
+void RegistrySettingsStore::WriteBinary(const std::string& section, const std::string& entry,
+                                        const std::vector<unsigned char>& value) {
+    RegKey key;
+    if (!key.Create(SectionPath(section))) return;
+    RegSetValueExA(key.Get(), entry.c_str(), 0, REG_BINARY, value.data(),
+                   static_cast<DWORD>(value.size()));
+}
+
 std::vector<std::string> RegistrySettingsStore::EntryNames(const std::string& section) const {
     std::vector<std::string> names;
     RegKey key;

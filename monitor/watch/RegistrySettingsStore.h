@@ -17,6 +17,10 @@ public:
                                           const std::string& entry) const override;
     void WriteString(const std::string& section, const std::string& entry,
                      const std::string& value) override;
+    std::optional<std::vector<unsigned char>> ReadBinary(const std::string& section,
+                                                         const std::string& entry) const override;
+    void WriteBinary(const std::string& section, const std::string& entry,
+                     const std::vector<unsigned char>& value) override;
     std::vector<std::string> EntryNames(const std::string& section) const override;
 
 private:

@@ -18,6 +18,11 @@ public:
                                                   const std::string& entry) const = 0;
     virtual void WriteString(const std::string& section, const std::string& entry,
                              const std::string& value) = 0;
+    // The entry's bytes, or nothing when it is missing or does not hold bytes.
+    virtual std::optional<std::vector<unsigned char>> ReadBinary(
+        const std::string& section, const std::string& entry) const = 0;
+    virtual void WriteBinary(const std::string& section, const std::string& entry,
+                             const std::vector<unsigned char>& value) = 0;
     // The names of the entries present in a section.
     virtual std::vector<std::string> EntryNames(const std::string& section) const = 0;
 };

@@ -9,7 +9,7 @@
 namespace vigilon {
 
 VigilonMailTransport::VigilonMailTransport()
-    : smtp_(CreatePlatformSocketApi),
+    : smtp_(CreatePlatformSocketApi, 60, CreatePlatformTls),
       mapi_(std::make_unique<MapiLibrary>(), std::make_unique<MapiWin32Cursor>()) {}
 
 VigilonMailTransport::~VigilonMailTransport() = default;
@@ -30,6 +30,9 @@ void VigilonMailTransport::SendSmtp(const MonitorSettings& settings,
     mail.subject = settings.subject;
     mail.body = body;
     mail.charset = CharsetOfCodePage(GetACP());
+    mail.security = static_cast<SmtpSecurity>(settings.security);
+    mail.user = settings.user;
+    if (!mail.user.empty()) mail.password = StoredPassword(settings.password, vault_);
     smtp_.Send(mail);
 }
 

@@ -4,6 +4,7 @@
 
 #include "monitor/mail/MapiMailer.h"
 #include "monitor/mail/SmtpMailer.h"
+#include "monitor/watch/DpapiPasswordVault.h"
 #include "monitor/watch/MailTransport.h"
 
 namespace vigilon {
@@ -24,6 +25,7 @@ public:
 private:
     SmtpMailer smtp_;
     MapiMailer mapi_;
+    DpapiPasswordVault vault_;
 };
 
 }  // namespace vigilon

@@ -226,16 +226,41 @@ void WatcherWindow::CreateMailPages() {
                          Bounds(24, 138, 300, 18), IDC_SMTP);
     mailPages_[0] = {rbMAPI_, rbSMTP_};
     const DWORD edit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-    pnlSMTP_.push_back(AddControl(WC_STATICA, "SMTP Server", WS_GROUP, Bounds(24, 170, 100, 16),
+    pnlSMTP_.push_back(AddControl(WC_STATICA, "SMTP Server", WS_GROUP, Bounds(24, 167, 100, 16),
                                   IDC_SERVER_LABEL));
-    edServer_ = AddControl(WC_EDITA, "", edit, Bounds(130, 167, 250, 22), IDC_SERVER);
+    edServer_ = AddControl(WC_EDITA, "", edit, Bounds(130, 164, 250, 22), IDC_SERVER);
     pnlSMTP_.push_back(
-        AddControl(WC_STATICA, "Sender name", 0, Bounds(24, 200, 100, 16), IDC_SENDER_LABEL));
-    edSender_ = AddControl(WC_EDITA, "", edit, Bounds(130, 197, 250, 22), IDC_SENDER);
+        AddControl(WC_STATICA, "Sender name", 0, Bounds(24, 191, 100, 16), IDC_SENDER_LABEL));
+    edSender_ = AddControl(WC_EDITA, "", edit, Bounds(130, 188, 250, 22), IDC_SENDER);
     pnlSMTP_.push_back(
-        AddControl(WC_STATICA, "Sender e-mail", 0, Bounds(24, 230, 100, 16), IDC_EMAIL_LABEL));
-    edEmail_ = AddControl(WC_EDITA, "", edit, Bounds(130, 227, 250, 22), IDC_EMAIL);
+        AddControl(WC_STATICA, "Sender e-mail", 0, Bounds(24, 215, 100, 16), IDC_EMAIL_LABEL));
+    edEmail_ = AddControl(WC_EDITA, "", edit, Bounds(130, 212, 250, 22), IDC_EMAIL);
     pnlSMTP_.insert(pnlSMTP_.end(), {edServer_, edSender_, edEmail_});
+    CreateLoginControls();
+}
+
+// Security, user and password, below the sender on the "SMTP" page.
+void WatcherWindow::CreateLoginControls() {
+    const DWORD edit = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+    pnlSMTP_.push_back(
+        AddControl(WC_STATICA, "Security", 0, Bounds(24, 239, 100, 16), IDC_SECURITY_LABEL));
+    cbSecurity_ = AddControl(WC_COMBOBOXA, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                             Bounds(130, 236, 250, 120), IDC_SECURITY);
+    for (const char* choice : {"None", "STARTTLS", "TLS"}) {
+        SendMessageA(cbSecurity_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
+    }
+    AddHint(cbSecurity_, "STARTTLS: port 25 unless given; TLS: port 465 unless given");
+    pnlSMTP_.push_back(AddControl(WC_STATICA, "User", 0, Bounds(24, 263, 100, 16), IDC_USER_LABEL));
+    edUser_ = AddControl(WC_EDITA, "", edit, Bounds(130, 260, 250, 22), IDC_USER);
+    pnlSMTP_.push_back(
+        AddControl(WC_STATICA, "Password", 0, Bounds(24, 287, 100, 16), IDC_PASSWORD_LABEL));
+    edPassword_ =
+        AddControl(WC_EDITA, "", edit | ES_PASSWORD, Bounds(130, 284, 170, 22), IDC_PASSWORD);
+    AddHint(edPassword_, "Leave empty to keep the stored password");
+    cbClearPassword_ = AddControl(WC_BUTTONA, "Clear", WS_TABSTOP | BS_AUTOCHECKBOX,
+                                  Bounds(306, 286, 74, 18), IDC_CLEAR_PASSWORD);
+    AddHint(cbClearPassword_, "Forget the stored password");
+    pnlSMTP_.insert(pnlSMTP_.end(), {cbSecurity_, edUser_, edPassword_, cbClearPassword_});
 
     mailPages_[1].push_back(
         AddControl(WC_STATICA, "List of recipient e-mail addresses (one per line):", WS_GROUP,
@@ -335,6 +360,12 @@ void WatcherWindow::ShowSettings(const MonitorSettings& s) {
     SetWindowTextA(edEmail_, s.senderEmail.c_str());
     SetWindowTextA(edSubject_, s.subject.c_str());
     SetWindowTextA(meRecipients_, JoinLines(s.recipients).c_str());
+    SendMessageA(cbSecurity_, CB_SETCURSEL, static_cast<WPARAM>(s.security), 0);
+    SetWindowTextA(edUser_, s.user.c_str());
+    // The stored password never comes back into the box; an empty box keeps it.
+    storedPassword_ = s.password;
+    SetWindowTextA(edPassword_, "");
+    SetChecked(cbClearPassword_, false);
 }
 
 MonitorSettings WatcherWindow::ControlSettings() const {
@@ -353,6 +384,11 @@ MonitorSettings WatcherWindow::ControlSettings() const {
     s.senderEmail = Text(edEmail_);
     s.subject = Text(edSubject_);
     s.recipients = SplitLines(Text(meRecipients_));
+    const LRESULT security = SendMessageA(cbSecurity_, CB_GETCURSEL, 0, 0);
+    s.security = security == CB_ERR ? kSecurityNone : static_cast<int>(security);
+    s.user = Text(edUser_);
+    s.password =
+        EditedPassword(storedPassword_, Text(edPassword_), Checked(cbClearPassword_), vault_);
     return s;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "monitor/watch/ChildPanel.h"
+#include "monitor/watch/DpapiPasswordVault.h"
 #include "monitor/watch/TfrmWatcher.h"
 #include "monitor/watch/TrayIcon.h"
 #include "monitor/watch/Win32Clock.h"
@@ -68,6 +69,7 @@ private:
     void CreateFolderPage();
     void CreateNotificationPage();
     void CreateMailPages();
+    void CreateLoginControls();
     HWND AddTabs(RECT bounds, int id, std::initializer_list<const char*> names);
     void CreateButtons();
     void CreateSummaryPanel();
@@ -109,6 +111,10 @@ private:
     HWND mailTabs_ = nullptr, rbMAPI_ = nullptr, rbSMTP_ = nullptr;
     HWND edServer_ = nullptr, edSender_ = nullptr, edEmail_ = nullptr;
     HWND meRecipients_ = nullptr, edSubject_ = nullptr;
+    HWND cbSecurity_ = nullptr, edUser_ = nullptr, edPassword_ = nullptr;
+    HWND cbClearPassword_ = nullptr;
+    std::vector<unsigned char> storedPassword_;  // as last read or shown
+    mutable DpapiPasswordVault vault_;
     std::array<std::vector<HWND>, 2> pages_;
     std::vector<HWND> alarmControls_;
     std::array<std::vector<HWND>, 3> mailPages_;  // "SMTP", "Recipients", "Subject line"

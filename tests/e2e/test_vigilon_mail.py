@@ -8,10 +8,17 @@ import subprocess
 import sys
 import unittest
 
-from testbed import REPO, wait_until, wine_path
-from vigilon_case import CAPTION, KEY, MESSAGE, FolderReads, VigilonCase
+from testbed import BUILD, REPO, wait_until, wine_path
+from vigilon_case import CAPTION, KEY, MESSAGE, WINDOW_CLASS, FolderReads, VigilonCase
 
-SINK = os.path.join(REPO, "tests", "monitor", "mail", "smtp_sink.py")
+MAIL_TESTS = os.path.join(REPO, "tests", "monitor", "mail")
+SINK = os.path.join(MAIL_TESTS, "smtp_sink.py")
+TLS_SERVER = os.path.join(MAIL_TESTS, "tls_smtp_server.py")
+sys.path.insert(0, MAIL_TESTS)
+from tls_mail_test import make_authority, make_server_certificate  # noqa: E402
+
+IDC_ACTIVATE = 1013
+IDC_PASSWORD = 1518
 
 
 def free_port():
@@ -138,6 +145,47 @@ class VigilonMail(VigilonCase):
         self.assertIsNotNone(email.utils.parsedate_to_datetime(message["Date"]))
         self.assertTrue(message["Message-ID"].endswith("@example.org>"))
 
+    def test_mail_over_starttls_with_the_password_typed_once(self):
+        """The user picks STARTTLS, a user and a password in the window; the mail goes
+        out with them, the password is stored only as DPAPI made it, and a later start
+        with an empty password box logs in with the stored one."""
+        authority = make_authority(self.tmp, "authority")
+        certificate = make_server_certificate(self.tmp, "server", "authority")
+        self.run_wine(os.path.join(BUILD, "bin", "trust_certificate.exe"), wine_path(authority))
+        password = "app pass 7"
+        port = free_port()
+        self.stop_server()
+        self.server = subprocess.Popen(
+            [sys.executable, TLS_SERVER, "--port", str(port), "--out", self.mails, "--cert", certificate[0],
+             "--key", certificate[1], "--mode", "starttls", "--user", "ann", "--password", password],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.assertEqual(self.server.stdout.readline().strip(), "READY")
+        self.configure_mail()
+        self.configure(AutoStart="0", Server=f"localhost:{port}", Security="1", User="ann")
+        program = self.start("Vigilon.exe")
+        self.wait_window(CAPTION, timeout=60)
+        self.assertTrue(self.poke("settext", WINDOW_CLASS, str(IDC_PASSWORD), password))
+        self.assertTrue(self.poke("click", WINDOW_CLASS, str(IDC_ACTIVATE)))
+        self.assertTrue(wait_until(lambda: not self.visible_windows(CAPTION), 30))
+        self.touch("secure.txt")
+        self.assertTrue(wait_until(lambda: [m for m in self.received() if "content" in m], 60), "no mail")
+        logins = [m["auth"] for m in self.received() if "auth" in m]
+        self.assertEqual(logins, [["ann", password]])
+        stored = self.opts()
+        self.assertEqual(self.reg_values(KEY + r"\Opts")["Password"][0], "REG_BINARY")
+        self.assertNotIn(password.encode().hex().upper(), stored["Password"].upper())
+        self.assertEqual((stored["Security"], stored["User"]), ("1", "ann"))
+        mail = [m for m in self.received() if "content" in m][0]
+        self.assertEqual(mail["tls_version"], "TLSv1.2")
+        self.assertIn(f"Added {wine_path(self.folder)}\\secure.txt", self.body_lines(mail)[1])
+
+        self.poke("post", WINDOW_CLASS, "16", "0", "0")  # WM_CLOSE: the settings are written
+        self.assertTrue(wait_until(lambda: program.poll() is not None, 30))
+        self.reg_set(KEY + r"\Opts", "AutoStart", "1")
+        self.start_active()
+        self.touch("second.txt")
+        self.assertTrue(wait_until(lambda: len([m for m in self.received() if "content" in m]) >= 2, 60))
+        self.assertEqual([m["auth"] for m in self.received() if "auth" in m], [["ann", password]] * 2)
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "monitor/doubles/FakePasswordVault.h"
 #include "monitor/doubles/MemorySettingsStore.h"
 #include "monitor/watch/MonitorSettings.h"
 
@@ -106,6 +107,9 @@ TEST(WriteSettings, WritesEveryEntryInOrder) {
     s.senderEmail = "me@x";
     s.subject = "Files";
     s.recipients = {"a@x", "", "b@x"};
+    s.security = 2;
+    s.user = "ann";
+    s.password = {'V', 'x', 0};
     WriteSettings(store, s);
 
     Lines expected{"Start\\Dir1=C:\\in"};
@@ -114,8 +118,8 @@ TEST(WriteSettings, WritesEveryEntryInOrder) {
          {"Opts\\New=1", "Opts\\Change=0", "Opts\\Delete=1", "Opts\\Wav=C:\\ding.wav",
           "Opts\\Nsecs=15", "Opts\\AutoStart=1", "Opts\\SoundAlarm=1", "Opts\\MAPI=0",
           "Opts\\Server=mail:2525", "Opts\\Sender=Me", "Opts\\SendEmail=me@x",
-          "Opts\\Subject=Files", "Opts\\NumRecip=3", "Opts\\Recip1=a@x",
-          "Opts\\Recip2=", "Opts\\Recip3=b@x"}) {
+          "Opts\\Subject=Files", "Opts\\NumRecip=3", "Opts\\Recip1=a@x", "Opts\\Recip2=",
+          "Opts\\Recip3=b@x", "Opts\\Security=2", "Opts\\User=ann", "Opts\\Password=<3 bytes>"}) {
         expected.push_back(w);
     }
     EXPECT_EQ(store.writes, expected);
@@ -137,6 +141,36 @@ TEST(WriteSettings, ShorterRecipientListLeavesStaleEntriesUnread) {
     EXPECT_EQ(store.sections["Opts"]["NumRecip"], "2");
     EXPECT_EQ(store.sections["Opts"]["Recip5"], "5");
     EXPECT_EQ(ReadSettings(store).recipients, (Lines{"x", "y"}));
+}
+
+TEST(ReadSettings, SecurityOutsideItsThreeValuesMeansNone) {
+    const std::pair<const char*, int> cases[] = {{"0", 0}, {"1", 1},  {"2", 2},  {"0x2", 2},
+                                                 {"3", 0}, {"-1", 0}, {"tls", 0}};
+    for (const auto& [text, security] : cases) {
+        MemorySettingsStore store;
+        store.sections["Opts"]["Security"] = text;
+        EXPECT_EQ(ReadSettings(store).security, security) << text;
+    }
+}
+
+TEST(PasswordVault, TheWindowsBoxEditsTheStoredPassword) {
+    testing::FakePasswordVault vault;
+    const std::vector<unsigned char> stored = *vault.Protect("old");
+    struct Case {
+        const char* typed;
+        bool clear;
+        std::string expected;  // "" when none is stored
+    };
+    const Case cases[] = {
+        {"", false, "old"}, {"new", false, "new"}, {"", true, ""}, {"new", true, ""}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(StoredPassword(EditedPassword(stored, c.typed, c.clear, vault), vault),
+                  c.expected)
+            << c.typed << c.clear;
+    }
+    vault.protectFails = true;
+    EXPECT_EQ(EditedPassword(stored, "new", false, vault), stored);
+    EXPECT_THROW(StoredPassword({'x'}, vault), std::runtime_error);
 }
 
 }  // namespace

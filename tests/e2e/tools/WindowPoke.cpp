@@ -6,6 +6,7 @@
 //   WindowPoke visible <window class>   a window of the class is visible
 //   WindowPoke checked <window class> <control id>
 //   WindowPoke text    <window class> <control id>   prints the control's text
+//   WindowPoke settext <window class> <control id> <text>   as if typed into it
 // A window class written as "=Title" names the window by its title instead.
 // Exits 0 when the window (and control) was found and the answer is yes,
 // 1 otherwise.
@@ -70,8 +71,11 @@ int main(int argc, char** argv) {
         const LPARAM lp = std::strtoll(argv[5], nullptr, 0);
         return PostMessageA(window, message, wp, lp) ? 0 : 1;
     }
-    if (argc != 4) return 2;
+    const bool setText = std::strcmp(command, "settext") == 0;
+    if (argc != (setText ? 5 : 4)) return 2;
     HWND control = FindControl(window, std::atoi(argv[3]));
     if (!control) return 1;
+    if (setText)
+        return Answered(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]), result) ? 0 : 1;
     return OnControl(command, control);
 }

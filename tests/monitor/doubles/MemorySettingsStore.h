@@ -12,7 +12,8 @@ namespace vigilon::testing {
 class MemorySettingsStore : public SettingsStore {
 public:
     std::map<std::string, std::map<std::string, std::string>> sections;
-    std::vector<std::string> writes;  // "Section\Entry=value"
+    std::map<std::string, std::map<std::string, std::vector<unsigned char>>> binaries;
+    std::vector<std::string> writes;  // "Section\Entry=value", bytes as their count "<n bytes>"
 
     std::optional<std::string> ReadString(const std::string& section,
                                           const std::string& entry) const override {
@@ -26,6 +27,19 @@ public:
                      const std::string& value) override {
         sections[section][entry] = value;
         writes.push_back(section + "\\" + entry + "=" + value);
+    }
+    std::optional<std::vector<unsigned char>> ReadBinary(const std::string& section,
+                                                         const std::string& entry) const override {
+        const auto s = binaries.find(section);
+        if (s == binaries.end()) return std::nullopt;
+        const auto e = s->second.find(entry);
+        if (e == s->second.end()) return std::nullopt;
+        return e->second;
+    }
+    void WriteBinary(const std::string& section, const std::string& entry,
+                     const std::vector<unsigned char>& value) override {
+        binaries[section][entry] = value;
+        writes.push_back(section + "\\" + entry + "=<" + std::to_string(value.size()) + " bytes>");
     }
     std::vector<std::string> EntryNames(const std::string& section) const override {
         std::vector<std::string> names;

@@ -2,7 +2,7 @@
 //
 //   smtp_test_client --server HOST[:PORT] [--sender ADDRESS] [--sender-name NAME]
 //                    [--to ADDRESS]... [--subject TEXT] [--body-file PATH] [--timeout SECONDS]
-//                    [--charset NAME]
+//                    [--charset NAME] [--security 0|1|2] [--user NAME] [--password TEXT]
 //
 // Prints "OK", or "ERROR <kind>" and the error text on the next line; exits
 // with 0, 1 on a mail error, 2 on bad arguments.
@@ -67,6 +67,12 @@ bool ParseArguments(int argc, char** argv, NotificationMail& mail, int& timeOut)
             timeOut = std::atoi(value);
         else if (name == "--charset")
             mail.charset = value;
+        else if (name == "--security")
+            mail.security = static_cast<SmtpSecurity>(std::atoi(value));
+        else if (name == "--user")
+            mail.user = value;
+        else if (name == "--password")
+            mail.password = value;
         else
             return false;
     }
@@ -83,7 +89,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        SmtpMailer mailer(CreatePlatformSocketApi, timeOut);
+        SmtpMailer mailer(CreatePlatformSocketApi, timeOut, CreatePlatformTls);
         mailer.Send(mail);
     } catch (const EMailError& error) {
         std::printf("ERROR %s\n%s\n", Kind(error), error.what());

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "monitor/watch/DpapiPasswordVault.h"
 #include "monitor/watch/MonitorSettings.h"
 #include "monitor/watch/RegistrySettingsStore.h"
 
@@ -97,6 +98,30 @@ TEST_F(RegistrySettingsStoreTest, SettingsRoundTripThroughTheRegistry) {
     EXPECT_EQ(ReadSettings(store), s);
     EXPECT_EQ(TypeOf("Start", "Dir20"), static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(TypeOf("Opts", "NumRecip"), static_cast<DWORD>(REG_SZ));
+}
+
+// The password is stored as DPAPI made it (REG_BINARY, never the text) and
+// read back into the same text.
+TEST_F(RegistrySettingsStoreTest, PasswordGoesThroughDpapiIntoABinaryValue) {
+    RegistrySettingsStore store(kRoot);
+    DpapiPasswordVault vault;
+    const std::string password = "app pass: 7\xe9x";
+    const auto stored = vault.Protect(password);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(std::search(stored->begin(), stored->end(), password.begin(), password.end()),
+              stored->end());
+    MonitorSettings settings;
+    settings.security = 1;
+    settings.user = "ann@example.com";
+    settings.password = *stored;
+    WriteSettings(store, settings);
+    EXPECT_EQ(TypeOf("Opts", "Password"), static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(TypeOf("Opts", "Security"), static_cast<DWORD>(REG_SZ));
+    const MonitorSettings read = ReadSettings(store);
+    EXPECT_EQ(read, settings);
+    EXPECT_EQ(vault.Unprotect(read.password), password);
+    EXPECT_EQ(vault.Unprotect({1, 2, 3}), std::nullopt);
+    EXPECT_EQ(store.ReadBinary("Opts", "User"), std::nullopt);  // text is not bytes
 }
 
 }  // namespace

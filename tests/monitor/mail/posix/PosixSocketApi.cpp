@@ -161,4 +161,9 @@ std::unique_ptr<SocketApi> CreatePlatformSocketApi() {
     return std::make_unique<PosixSocketApi>();
 }
 
+// TLS is the system's (Schannel) and exists only in the Windows build.
+std::unique_ptr<TlsEngine> CreatePlatformTls() {
+    return nullptr;
+}
+
 }  // namespace vigilon
