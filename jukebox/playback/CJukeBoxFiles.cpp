@@ -107,6 +107,7 @@ void CJukeBox::DoOpen(const std::string& path) {
     identities_.Reset();
     current_ = -1;
     last_ = -1;
+    dialogSong_ = -1;
     AlbumPosition position;
     if (ReadAlbumFile(file, AlbumMode::kOpen, position)) {
         ShowAlbumRead(position.currentSong);
@@ -168,25 +169,26 @@ void CJukeBox::DoImport() {
     dirty = true;
 }
 
-void CJukeBox::DoSave(bool saveAs) {
+bool CJukeBox::DoSave(bool saveAs) {
     std::int32_t format = 1;
     std::string file = CurrentFileName;
     if (file.empty() || saveAs) {
         FileDialogRequest request{"Save album as", AlbumFilters(), "alb", false};
         FileDialogResult chosen;
-        if (!s_.dialogs.ChooseSave(request, chosen) || chosen.names.empty()) return;
+        if (!s_.dialogs.ChooseSave(request, chosen) || chosen.names.empty()) return false;
         file = chosen.folder + chosen.names.front();
         format = chosen.filterIndex;
     }
     if (!SaveAlbumFile(s_.files, file, list, format, current_)) {
         s_.messages.Show("The album could not be saved as " + file, "Save album",
                          MessageBoxService::kIconExclamation);
-        return;
+        return false;
     }
     CurrentFileName = file;
     dirty = false;
     ShowAlbumCaption();
     s_.shell.AddToRecentDocuments(CurrentFileName);
+    return true;
 }
 
 void CJukeBox::DoPrint() {

@@ -316,15 +316,18 @@ TEST_F(JukeBoxTest, OpeningAnAlbumNeverLeavesACurrentIndexPastItsSongs) {
 
 TEST_F(JukeBoxTest, SavingUsesTheChosenFormatAndAFailedSaveKeepsTheAlbumChanged) {
     Song("a");
+    EXPECT_FALSE(box.DoSave(false));  // the dialog cancelled
+    EXPECT_TRUE(box.dirty);
     dialogs.results.push_back({"C:\\", {"old.alb"}, 3});
-    box.DoSave(false);
+    EXPECT_TRUE(box.DoSave(false));
     EXPECT_EQ(files.files["C:\\old.alb"].find("Brambletune 2a"), 1u);
     EXPECT_FALSE(box.dirty);
 
     Song("b");
     files.failReplace = true;
-    box.DoSave(false);
+    EXPECT_FALSE(box.DoSave(false));
     EXPECT_TRUE(box.dirty);
+    EXPECT_EQ(box.CurrentFileName, "C:\\old.alb");
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
