@@ -75,6 +75,7 @@ void CJukeBox::RemoveSong(std::int32_t index, Removal& removal) {
         Active().CloseFile();
     }
     if (index == last_) last_ = -1;
+    if (index == dialogSong_) dialogSong_ = -1;
     list.Remove(index);
     identities_.Removed(index);
     const std::int32_t moved = list.nSongs();
@@ -88,6 +89,7 @@ void CJukeBox::RemoveSong(std::int32_t index, Removal& removal) {
         s_.rows.ReplaceKey(KeyToStr(moved), KeyToStr(index));
     if (current_ == moved) current_ = index;
     if (last_ == moved) last_ = index;
+    if (dialogSong_ == moved) dialogSong_ = index;
 }
 
 void CJukeBox::RemoveByIndex(std::int32_t position) {
@@ -159,6 +161,7 @@ void CJukeBox::Clear() {
     CurrentFileName.clear();
     current_ = -1;
     last_ = -1;
+    dialogSong_ = -1;
     advanceAllowed_ = true;
     segueArmed_ = true;
     s_.rows.Clear();

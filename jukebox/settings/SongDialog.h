@@ -73,6 +73,7 @@ private:
     void SetGenres(std::int32_t extraNumber);
     std::int32_t SelectedGenreNumber() const;
     void LoadRow(std::int32_t row);
+    std::int32_t ShownRow() const;
 
     void InfoButtons(int index);
     void AskToSave();
@@ -93,6 +94,7 @@ private:
     std::vector<GenreEntry> shown_;   // the list, plus an entry for an unnamed genre
     CSong own_;                       // the song shown, or the batch template
     CSong* song_ = &own_;             // own_, or the console's find criteria
+    int loadedGenreIndex_ = -1;       // the genre selection the shown song came with
 };
 
 }  // namespace brambletune
