@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "jukebox/console/CWaitCursor.h"
+#include "jukebox/model/AbsolutePath.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MID3.h"
 #include "jukebox/model/MessageBoxService.h"
@@ -130,6 +131,12 @@ void CJukeBox::RemoveDuplicates() {
 void CJukeBox::RemovePhysically(std::int32_t position, std::int32_t index) {
     if (index < 0 || index >= list.nSongs()) return;
     const CSong song = list.song(index);
+    // The shell deletes a relative path for good, and against whatever folder is current.
+    if (!IsFullyQualified(song.songPath)) {
+        s_.messages.Show(song.songPath + " is not a full path; the file was not deleted.",
+                         "Delete file", MessageBoxService::kIconExclamation);
+        return;
+    }
     std::vector<std::string> doomed;
     if (s_.files.FileExists(song.songPath)) doomed.push_back(song.songPath);
     const int answer = s_.messages.Show(
