@@ -121,6 +121,9 @@ private:
     void OnCreate();
     void Form_Load();
     void Form_Unload();
+    // Closes the song dialog, the lyrics and the album, asking to save each;
+    // false when the user kept one open.
+    bool CloseDocuments();
     void Form_Resize(WPARAM sizeType);
     void OnCommand(UINT id);
     LRESULT OnNotify(NMHDR& header);

@@ -81,8 +81,7 @@ void frmConsole::ApplyWindowSettings() {
 }
 
 bool frmConsole::CloseAlbum() {
-    commands_->CloseAlbum();
-    return true;
+    return commands_->CloseAlbum();
 }
 
 void frmConsole::AddRecentAlbum(const std::string& path) {
