@@ -287,7 +287,7 @@ void SongDialog::SaveTagFromBoxes() {
     tag.comment = view_.Text(kComments);
     const std::int32_t genre = SelectedGenreNumber();
     tag.genre = static_cast<std::uint8_t>(genre == kAnyGenre ? kNoGenre : genre & 0xFF);
-    ReportFileResult(WriteID3(s_.files, view_.Text(kPath), tag), "Save ID3 Tag");
+    ReportFileResult(WriteID3(s_.files, view_.Text(kPath), tag, s_.textCase), "Save ID3 Tag");
 }
 
 // A tag the user asked for and did not get is reported: silence would lose the edit.

@@ -14,6 +14,7 @@ class FileSystem;
 class MessageBoxService;
 class PlaylistView;
 class SongDialogView;
+class TextCase;
 enum class TagFileResult;
 
 // What the song dialog works on. All must outlive it.
@@ -22,6 +23,7 @@ struct SongDialogServices {
     PlaylistView& rows;
     MessageBoxService& messages;
     FileSystem& files;
+    const TextCase& textCase;
 };
 
 // The rules of the song dialog in its three modes: find, song information and
