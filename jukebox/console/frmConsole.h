@@ -104,6 +104,7 @@ public:
     void FontChanged(int slot) override;
     void OnTopChanged(bool onTop) override;
     void RecentCountChanged(std::int32_t count) override;
+    void LyricsChecksChanged() override;
 
 private:
     static constexpr std::int32_t kSliderScale = 10000;

@@ -161,6 +161,10 @@ void frmConsole::RecentCountChanged(std::int32_t count) {
     recentFiles_->SetMaxRecent(count);
 }
 
+void frmConsole::LyricsChecksChanged() {
+    if (LyricsShowing) lyrics_->CheckLyricsBoxes();
+}
+
 void frmConsole::ShowAddFolder() {
     frmAddFolder dialog(instance_, platform_.registry, *finder_, *box_, *list_, platform_.messages);
     dialog.ShowModal(hwnd_);
