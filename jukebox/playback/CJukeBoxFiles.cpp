@@ -104,10 +104,14 @@ bool CJukeBox::ReadAlbumFile(const std::string& path, AlbumMode mode, AlbumPosit
     }
     const std::int32_t before = mode == AlbumMode::kOpen ? 0 : list.nSongs();
     if (!ReadAlbum(*in, list, mode, position, s_.messages)) return false;
-    // A song line that is not fully qualified names a file beside the album.
+    // A path line that is not fully qualified names a file beside the album.
     const std::string folder = path.substr(0, path.size() - FileNameOf(path, s_.textCase).size());
-    for (std::int32_t i = before; i < list.nSongs(); ++i)
-        list.song(i).songPath = AbsolutePath(list.song(i).songPath, folder, s_.textCase);
+    for (std::int32_t i = before; i < list.nSongs(); ++i) {
+        CSong& song = list.song(i);
+        song.songPath = AbsolutePath(song.songPath, folder, s_.textCase);
+        if (!song.songLyrics.empty())
+            song.songLyrics = AbsolutePath(song.songLyrics, folder, s_.textCase);
+    }
     return true;
 }
 

@@ -325,6 +325,7 @@ TEST_F(JukeBoxTest, AnAlbumsRelativeSongLinesNameFilesBesideTheAlbum) {
         song.songPath = path;
         album.Add(song);
     }
+    album.song(0).songLyrics = "a.txt";
     ASSERT_TRUE(SaveAlbumFile(files, "C:\\Albums\\x.alb", album, 1, 0));
     box.DoOpen("C:\\Albums\\x.alb");
     ASSERT_EQ(box.list.nSongs(), 4);
@@ -332,6 +333,8 @@ TEST_F(JukeBoxTest, AnAlbumsRelativeSongLinesNameFilesBesideTheAlbum) {
     EXPECT_EQ(box.list.song(1).songPath, "C:\\Albums\\sub\\b.wav");
     EXPECT_EQ(box.list.song(2).songPath, "C:\\c.wav");
     EXPECT_EQ(box.list.song(3).songPath, "D:\\d.wav");
+    EXPECT_EQ(box.list.song(0).songLyrics, "C:\\Albums\\a.txt");
+    EXPECT_EQ(box.list.song(1).songLyrics, "");
 }
 
 TEST_F(JukeBoxTest, PhysicalRemovalRefusesAPathThatIsNotFullyQualified) {
