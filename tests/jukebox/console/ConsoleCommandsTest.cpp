@@ -185,18 +185,6 @@ TEST_F(ConsoleCommandsTest, ACancelledOrFailedSaveStopsEveryCloseAndKeepsTheAlbu
     }
 }
 
-TEST_F(ConsoleCommandsTest, ASaveThatWentThroughLetsTheExitGoOn) {
-    Song("mine");
-    box.dirty = true;
-    messages.answers = {MessageBoxService::kIdYes};
-    dialogs.results.push_back({"C:\\", {"mine.alb"}, 1});
-    commands.mnuAlbum_Click(16);
-    EXPECT_TRUE(ui.unloaded);
-    EXPECT_TRUE(files.FileExists("C:\\mine.alb"));
-    EXPECT_EQ(recent.Files(), std::vector<std::string>{"C:\\mine.alb"});
-    EXPECT_TRUE(box.list.IsEmpty());
-}
-
 TEST_F(ConsoleCommandsTest, ARecentAlbumIsOpenedEvenWhenTheCloseReordersTheRecentList) {
     for (const char* name : {"a", "b"}) {
         box.Clear();
