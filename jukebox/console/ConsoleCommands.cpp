@@ -44,22 +44,26 @@ bool ConsoleCommands::HasSongs() const {
     return !s_.box.list.IsEmpty();
 }
 
-void ConsoleCommands::CloseAlbum() {
+bool ConsoleCommands::CloseAlbum() {
     if (s_.box.dirty) {
-        if (Options.AutoSave() ||
+        const bool save =
+            Options.AutoSave() ||
             s_.messages.Show("Do you wish to save the Album?", "Save Album",
                              MessageBoxService::kYesNo | MessageBoxService::kIconQuestion) ==
-                MessageBoxService::kIdYes)
-            s_.box.DoSave(false);
+                MessageBoxService::kIdYes;
+        // A save the user cancelled or the disk refused keeps the album open and changed.
+        if (save && !s_.box.DoSave(false)) return false;
         s_.recentFiles.Add(s_.box.CurrentFileName);
     }
     mnuAlbum_Click(kCloseWithoutSaving);
+    return true;
 }
 
-void ConsoleCommands::OpenAlbum(const std::string& path) {
-    CloseAlbum();
+bool ConsoleCommands::OpenAlbum(const std::string& path) {
+    if (!CloseAlbum()) return false;
     s_.box.DoOpen(path);
     s_.recentFiles.Add(s_.box.CurrentFileName);
+    return true;
 }
 
 void ConsoleCommands::mnuAlbum_Click(std::int32_t index) {
@@ -68,13 +72,10 @@ void ConsoleCommands::mnuAlbum_Click(std::int32_t index) {
     case kCloseItem: CloseAlbum(); break;
     case 1: OpenAlbum(""); break;
     case 3:
-        if (!s_.box.dirty) break;
-        s_.box.DoSave(false);
-        s_.recentFiles.Add(s_.box.CurrentFileName);
+        if (s_.box.dirty && s_.box.DoSave(false)) s_.recentFiles.Add(s_.box.CurrentFileName);
         break;
     case 4:
-        s_.box.DoSave(true);
-        s_.recentFiles.Add(s_.box.CurrentFileName);
+        if (s_.box.DoSave(true)) s_.recentFiles.Add(s_.box.CurrentFileName);
         break;
     case kCloseWithoutSaving:
         s_.box.Clear();
@@ -84,15 +85,14 @@ void ConsoleCommands::mnuAlbum_Click(std::int32_t index) {
     case 10: s_.box.DoImport(); break;
     case 12: s_.box.DoPrint(); break;
     case kExitItem:
-        CloseAlbum();
-        s_.ui.Unload();
+        if (CloseAlbum()) s_.ui.Unload();
         break;
     default: break;
     }
 }
 
-void ConsoleCommands::mnuRecent_Click(const std::string& album) {
-    OpenAlbum(album);
+void ConsoleCommands::mnuRecent_Click(std::string album) {
+    if (!OpenAlbum(album)) return;
     if (HasSongs() && Options.AutoPlay()) s_.box.PlaySong(0);
 }
 
@@ -321,8 +321,7 @@ void ConsoleCommands::Drop(const std::vector<std::string>& files) {
     const bool album = first.size() >= 3 && IsCharStart(first, tail, s_.textCase) &&
                        s_.textCase.Upper(first.substr(tail)) == "ALB";
     if (album) {
-        OpenAlbum(first);
-        if (HasSongs() && Options.AutoPlay()) s_.box.PlaySong(0);
+        if (OpenAlbum(first) && HasSongs() && Options.AutoPlay()) s_.box.PlaySong(0);
         return;
     }
     for (const std::string& file : files) {

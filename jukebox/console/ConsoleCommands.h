@@ -99,7 +99,8 @@ public:
     explicit ConsoleCommands(const Services& services);
 
     void mnuAlbum_Click(std::int32_t index);
-    void mnuRecent_Click(const std::string& album);
+    // album by value: opening it changes the recent list the caller may have taken it from.
+    void mnuRecent_Click(std::string album);
     void mnuSong_Click(std::int32_t index);
     void mnuMode_Click(std::int32_t index);
     void mnuPlayList_Click(std::int32_t index);
@@ -119,8 +120,9 @@ public:
     // Files dropped on the playlist, in drop order.
     void Drop(const std::vector<std::string>& files);
 
-    // The album is closed, offering to save it first.
-    void CloseAlbum();
+    // The album is closed, offering to save it first. False, with the album
+    // left open and changed, when the save was cancelled or failed.
+    bool CloseAlbum();
 
     CSong FindSong;
     float SavedPosition = 0;
@@ -128,7 +130,7 @@ public:
 private:
     void Play();
     void JumpTo(float fraction);
-    void OpenAlbum(const std::string& path);
+    bool OpenAlbum(const std::string& path);
     void AddFolder(const std::string& folder);
     bool HasSongs() const;
 

@@ -48,6 +48,19 @@ int RunMessageLoop(frmConsole& console) {
     return static_cast<int>(msg.wParam);
 }
 
+// The path against this process's current folder: a running instance that
+// gets the path handed over has a current folder of its own.
+std::string FullPathOf(const std::string& path) {
+    if (path.empty()) return path;
+    const DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::string full(size, '\0');
+    const DWORD length = GetFullPathNameA(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
@@ -70,7 +83,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
         SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
         SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL);
         const std::string path =
-            GetLongPath(paths, textCase, CommandLinePath(arguments ? arguments : ""));
+            GetLongPath(paths, textCase, FullPathOf(CommandLinePath(arguments ? arguments : "")));
         running = HandleInstances(console, single, path);
         SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
     }

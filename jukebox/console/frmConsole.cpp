@@ -192,6 +192,11 @@ LRESULT frmConsole::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_DROPFILES: OnDrop(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_CLOSE: Form_Unload(); return 0;
+    // The session waits for the questions; the rest of the unload runs once it ends.
+    case WM_QUERYENDSESSION: return unloading_ || CloseDocuments();
+    case WM_ENDSESSION:
+        if (wParam) Form_Unload();
+        return 0;
     case WM_DESTROY:
         KillTimer(hwnd_, kTimerId);
         PostQuitMessage(0);
@@ -342,21 +347,27 @@ void frmConsole::Form_Load() {
     SetTimer(hwnd_, kTimerId, 100, nullptr);
 }
 
-void frmConsole::Form_Unload() {
-    if (unloading_) return;
-    unloading_ = true;
+bool frmConsole::CloseDocuments() {
     volume_.reset();
     if (song_) song_->Close();
     EnableWindow(hwnd_, FALSE);
-    // Cancel to the lyrics window's save question keeps the program running.
-    if (!lyrics_->Unload()) {
-        EnableWindow(hwnd_, TRUE);
+    // Cancel to the lyrics window's save question, or an album save that was
+    // cancelled or failed, keeps the program running with its work.
+    const bool closed = lyrics_->Unload() && commands_->CloseAlbum();
+    EnableWindow(hwnd_, TRUE);
+    return closed;
+}
+
+void frmConsole::Form_Unload() {
+    if (unloading_) return;
+    unloading_ = true;
+    if (!CloseDocuments()) {
         unloading_ = false;
         return;
     }
+    EnableWindow(hwnd_, FALSE);
     KillTimer(hwnd_, kTimerId);
     box_->Terminate();
-    commands_->CloseAlbum();
     const bool notNormal = IsIconic(hwnd_) || IsZoomed(hwnd_);
     formUtils_->SaveWindowSettings("Console", notNormal, normal_.left, normal_.top,
                                    normal_.right - normal_.left, normal_.bottom - normal_.top);
@@ -376,6 +387,7 @@ void frmConsole::Form_Resize(WPARAM sizeType) {
     if (!box_) return;
     if (sizeType == SIZE_MINIMIZED) {
         ShowWindow(hwnd_, SW_HIDE);
+        if (song_) song_->Close();
         return;
     }
     if (sizeType == SIZE_RESTORED) {
@@ -489,9 +501,10 @@ void frmConsole::OnDrop(HDROP drop) {
     std::vector<std::string> files;
     const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        char path[MAX_PATH] = {};
-        DragQueryFileA(drop, i, path, MAX_PATH);
-        files.emplace_back(path);
+        // Asked for its length first: a path may be longer than MAX_PATH.
+        std::string path(DragQueryFileA(drop, i, nullptr, 0) + 1, '\0');
+        path.resize(DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size())));
+        files.push_back(std::move(path));
     }
     DragFinish(drop);
     commands_->Drop(files);
@@ -521,7 +534,7 @@ void frmConsole::OnCommand(UINT id) {
     if (id >= IDM_RECENT && id < IDM_RECENT + 100) {
         const std::size_t entry = id - IDM_RECENT - 1;
         if (entry < recentFiles_->Files().size())
-            commands_->mnuRecent_Click(recentFiles_->Files()[entry]);
+            commands_->mnuRecent_Click(recentFiles_->Files()[entry]);  // copied by the call
         return;
     }
     if (id < IDM_BASE || id >= IDM_BASE + 1000) return;

@@ -104,6 +104,7 @@ public:
     void FontChanged(int slot) override;
     void OnTopChanged(bool onTop) override;
     void RecentCountChanged(std::int32_t count) override;
+    void LyricsChecksChanged() override;
 
 private:
     static constexpr std::int32_t kSliderScale = 10000;
@@ -121,6 +122,9 @@ private:
     void OnCreate();
     void Form_Load();
     void Form_Unload();
+    // Closes the song dialog, the lyrics and the album, asking to save each;
+    // false when the user kept one open.
+    bool CloseDocuments();
     void Form_Resize(WPARAM sizeType);
     void OnCommand(UINT id);
     LRESULT OnNotify(NMHDR& header);

@@ -81,8 +81,7 @@ void frmConsole::ApplyWindowSettings() {
 }
 
 bool frmConsole::CloseAlbum() {
-    commands_->CloseAlbum();
-    return true;
+    return commands_->CloseAlbum();
 }
 
 void frmConsole::AddRecentAlbum(const std::string& path) {
@@ -160,6 +159,10 @@ void frmConsole::OnTopChanged(bool onTop) {
 
 void frmConsole::RecentCountChanged(std::int32_t count) {
     recentFiles_->SetMaxRecent(count);
+}
+
+void frmConsole::LyricsChecksChanged() {
+    if (LyricsShowing) lyrics_->CheckLyricsBoxes();
 }
 
 void frmConsole::ShowAddFolder() {

@@ -102,7 +102,9 @@ public:
     void DoAppend();
     void DoImport();
     void DoOpen(const std::string& path);
-    void DoSave(bool saveAs);
+    // True when the album was written; a cancelled dialog or a failed write
+    // leaves the album, its name and its changed mark as they were.
+    bool DoSave(bool saveAs);
     void DoPrint();
     void PrintPlaylist(Printer& printer, bool selectedOnly);
     // The row position of the next song like criteria, or -1.
@@ -117,6 +119,11 @@ public:
     // The song of the selected row; an empty song when nothing is selected.
     CSong SelectedSong() const;
     void SetSong(const CSong& song, const std::string& key);
+
+    // The song the song dialog shows, followed through removals like the
+    // current song; -1 once it has left the list.
+    void SetDialogSong(std::int32_t index) { dialogSong_ = index; }
+    std::int32_t DialogSong() const { return dialogSong_; }
 
     // The song whose file the active device plays; -1 for none.
     std::int32_t CurrentIndex() const { return current_; }
@@ -170,6 +177,7 @@ private:
     std::int32_t active_ = 0;
     std::int32_t current_ = -1;
     std::int32_t last_ = -1;
+    std::int32_t dialogSong_ = -1;
     std::int32_t sliderScale_ = 0;
     bool dragging_ = false;
     bool segueArmed_ = true;

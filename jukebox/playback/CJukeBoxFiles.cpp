@@ -1,10 +1,12 @@
 // The file side of the engine: the file dialogs, album files, imported
 // playlists and the printed playlist.
+#include <algorithm>
 #include <istream>
 #include <string>
 #include <vector>
 
 #include "jukebox/console/CWaitCursor.h"
+#include "jukebox/model/AbsolutePath.h"
 #include "jukebox/model/AnsiText.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
@@ -40,9 +42,19 @@ std::vector<FileFilter> AlbumFilters() {
             {"All Files", "*.*"}};
 }
 
-// "X:\..." or "\\server\...": a playlist line that names its own folder.
-bool IsAbsolute(const std::string& line) {
-    return (line.size() >= 3 && line[1] == ':' && line[2] == '\\') || line.rfind("\\\\", 0) == 0;
+// A file with NUL bytes near its start is binary (an audio file, an album
+// in another format): its "lines" would add songs that are not there.
+bool LooksLikeText(std::istream& in) {
+    char head[4096];
+    in.read(head, sizeof head);
+    const std::streamsize got = in.gcount();
+    in.clear();
+    in.seekg(0);
+    return std::find(head, head + got, '\0') == head + got;
+}
+
+bool IsBlank(const std::string& line) {
+    return line.find_first_not_of(" \t") == std::string::npos;
 }
 
 // The lines of a text file with CR LF, LF or CR line ends.
@@ -90,7 +102,17 @@ bool CJukeBox::ReadAlbumFile(const std::string& path, AlbumMode mode, AlbumPosit
                          MessageBoxService::kIconExclamation);
         return false;
     }
-    return ReadAlbum(*in, list, mode, position, s_.messages);
+    const std::int32_t before = mode == AlbumMode::kOpen ? 0 : list.nSongs();
+    if (!ReadAlbum(*in, list, mode, position, s_.messages)) return false;
+    // A path line that is not fully qualified names a file beside the album.
+    const std::string folder = path.substr(0, path.size() - FileNameOf(path, s_.textCase).size());
+    for (std::int32_t i = before; i < list.nSongs(); ++i) {
+        CSong& song = list.song(i);
+        song.songPath = AbsolutePath(song.songPath, folder, s_.textCase);
+        if (!song.songLyrics.empty())
+            song.songLyrics = AbsolutePath(song.songLyrics, folder, s_.textCase);
+    }
+    return true;
 }
 
 void CJukeBox::DoOpen(const std::string& path) {
@@ -107,6 +129,7 @@ void CJukeBox::DoOpen(const std::string& path) {
     identities_.Reset();
     current_ = -1;
     last_ = -1;
+    dialogSong_ = -1;
     AlbumPosition position;
     if (ReadAlbumFile(file, AlbumMode::kOpen, position)) {
         ShowAlbumRead(position.currentSong);
@@ -126,6 +149,9 @@ void CJukeBox::ShowAlbumRead(std::int32_t currentSong) {
     for (std::int32_t i = 0; i < list.nSongs(); ++i) AddRow(i);
     if (Options.RemoveDuplicatesOnLoad()) RemoveDuplicates();
     ShowCount();
+    // Only Normal, Shuffle and Repeat 1 are play modes; another number would run
+    // as another Mode menu command (Repeat All, the time display) or none.
+    if (list.PlayMode < 0 || list.PlayMode > 2) list.PlayMode = 0;
     s_.console.RunPlayModeCommand(list.PlayMode);
     s_.console.SetRepeatAllBox(list.repeatAll);
     GoCurrent();
@@ -158,35 +184,41 @@ void CJukeBox::DoImport() {
                          MessageBoxService::kIconExclamation);
         return;
     }
+    if (!LooksLikeText(*in)) {
+        s_.messages.Show(file + " is not a text playlist", "Import playlist",
+                         MessageBoxService::kIconExclamation);
+        return;
+    }
     CWaitCursor wait(s_.pointer);
     for (const std::string& line : ReadLines(*in)) {
         // A blank line or a comment ("#EXTM3U") names no file: adding it would
         // list the playlist's own folder as a song.
-        if (line.empty() || line[0] == '#') continue;
-        AddByPath(IsAbsolute(line) ? line : chosen.folder + line);
+        if (IsBlank(line) || line[0] == '#') continue;
+        AddByPath(AbsolutePath(line, chosen.folder, s_.textCase));
     }
     dirty = true;
 }
 
-void CJukeBox::DoSave(bool saveAs) {
+bool CJukeBox::DoSave(bool saveAs) {
     std::int32_t format = 1;
     std::string file = CurrentFileName;
     if (file.empty() || saveAs) {
         FileDialogRequest request{"Save album as", AlbumFilters(), "alb", false};
         FileDialogResult chosen;
-        if (!s_.dialogs.ChooseSave(request, chosen) || chosen.names.empty()) return;
+        if (!s_.dialogs.ChooseSave(request, chosen) || chosen.names.empty()) return false;
         file = chosen.folder + chosen.names.front();
         format = chosen.filterIndex;
     }
     if (!SaveAlbumFile(s_.files, file, list, format, current_)) {
         s_.messages.Show("The album could not be saved as " + file, "Save album",
                          MessageBoxService::kIconExclamation);
-        return;
+        return false;
     }
     CurrentFileName = file;
     dirty = false;
     ShowAlbumCaption();
     s_.shell.AddToRecentDocuments(CurrentFileName);
+    return true;
 }
 
 void CJukeBox::DoPrint() {

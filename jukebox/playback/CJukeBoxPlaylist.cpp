@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "jukebox/console/CWaitCursor.h"
+#include "jukebox/model/AbsolutePath.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MID3.h"
 #include "jukebox/model/MessageBoxService.h"
@@ -75,6 +76,7 @@ void CJukeBox::RemoveSong(std::int32_t index, Removal& removal) {
         Active().CloseFile();
     }
     if (index == last_) last_ = -1;
+    if (index == dialogSong_) dialogSong_ = -1;
     list.Remove(index);
     identities_.Removed(index);
     const std::int32_t moved = list.nSongs();
@@ -88,6 +90,7 @@ void CJukeBox::RemoveSong(std::int32_t index, Removal& removal) {
         s_.rows.ReplaceKey(KeyToStr(moved), KeyToStr(index));
     if (current_ == moved) current_ = index;
     if (last_ == moved) last_ = index;
+    if (dialogSong_ == moved) dialogSong_ = index;
 }
 
 void CJukeBox::RemoveByIndex(std::int32_t position) {
@@ -128,6 +131,12 @@ void CJukeBox::RemoveDuplicates() {
 void CJukeBox::RemovePhysically(std::int32_t position, std::int32_t index) {
     if (index < 0 || index >= list.nSongs()) return;
     const CSong song = list.song(index);
+    // The shell deletes a relative path for good, and against whatever folder is current.
+    if (!IsFullyQualified(song.songPath)) {
+        s_.messages.Show(song.songPath + " is not a full path; the file was not deleted.",
+                         "Delete file", MessageBoxService::kIconExclamation);
+        return;
+    }
     std::vector<std::string> doomed;
     if (s_.files.FileExists(song.songPath)) doomed.push_back(song.songPath);
     const int answer = s_.messages.Show(
@@ -159,6 +168,7 @@ void CJukeBox::Clear() {
     CurrentFileName.clear();
     current_ = -1;
     last_ = -1;
+    dialogSong_ = -1;
     advanceAllowed_ = true;
     segueArmed_ = true;
     s_.rows.Clear();

@@ -11,7 +11,8 @@
 namespace brambletune {
 namespace {
 
-constexpr DWORD kFileBufferChars = 12100;
+// Room for thousands of names chosen at once in one folder.
+constexpr DWORD kFileBufferChars = 1 << 20;
 
 // The dialog's state for one call. It points into the request and into its own
 // strings, so it lives no longer than the request and is never copied.
@@ -50,16 +51,23 @@ private:
 
 }  // namespace
 
+// The dialogs leave the current folder alone: relative paths elsewhere would
+// otherwise resolve against whatever folder the user last browsed.
 bool Win32FileDialogs::ChooseOpen(const FileDialogRequest& request, FileDialogResult& result) {
-    DWORD flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    DWORD flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (request.multiSelect) flags |= OFN_ALLOWMULTISELECT;
     FileDialogCall call(owner_, request, flags);
-    return call.TakeResult(GetOpenFileNameA(&call.Ofn()), result);
+    const BOOL chosen = GetOpenFileNameA(&call.Ofn());
+    if (!chosen && CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
+        MessageBoxA(owner_, "Too many files were chosen at once. Choose fewer files at a time.",
+                    request.title.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    return call.TakeResult(chosen, result);
 }
 
 bool Win32FileDialogs::ChooseSave(const FileDialogRequest& request, FileDialogResult& result) {
     FileDialogCall call(owner_, request,
-                        OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+                        OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT |
+                            OFN_NOCHANGEDIR);
     return call.TakeResult(GetSaveFileNameA(&call.Ofn()), result);
 }
 

@@ -141,8 +141,11 @@ bool OptionsForm::Apply(const OptionsControls& c) {
     o.SetAllowDuplicates(Checked(c, 0));
     o.SetRemoveDuplicatesOnLoad(Checked(c, 8));
     o.SetAutoPlay(Checked(c, 7));
+    const bool lyricsChecks =
+        o.AutoOpenLyrics() != Checked(c, 9) || o.AutoCloseLyrics() != Checked(c, 10);
     o.SetAutoOpenLyrics(Checked(c, 9));
     o.SetAutoCloseLyrics(Checked(c, 10));
+    if (lyricsChecks) windows.LyricsChecksChanged();
     for (int i = 0; i < kAssocFileTypes; ++i) o.SetFileType(i, c.lst[At(i)]);
     o.SetAssociateAlbums(Checked(c, 6));
     o.SetAlbumIcon(c.sld[0]);

@@ -64,6 +64,8 @@ public:
     virtual void FontChanged(int slot) = 0;
     virtual void OnTopChanged(bool onTop) = 0;
     virtual void RecentCountChanged(std::int32_t count) = 0;
+    // The lyrics window's two check boxes (open and close with the song) changed.
+    virtual void LyricsChecksChanged() = 0;
 };
 
 // Where Apply puts its results besides the options record.

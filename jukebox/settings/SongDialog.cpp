@@ -122,9 +122,20 @@ std::int32_t SongDialog::SelectedGenreNumber() const {
 void SongDialog::LoadRow(std::int32_t row) {
     SongIndex = row;
     own_.Clear();
-    if (row >= 1 && row <= s_.rows.Count()) own_.Copy(s_.box.list.song(s_.rows.KeyOfIndex(row)));
+    const bool listed = row >= 1 && row <= s_.rows.Count();
+    s_.box.SetDialogSong(listed ? s_.rows.KeyOfIndex(row) : -1);
+    if (listed) own_.Copy(s_.box.list.song(s_.box.DialogSong()));
     SyncSongFrom();
+    loadedGenreIndex_ = LastGenreIndex;
     view_.ShowRowIcon(row);
+}
+
+// The shown song's row now: a sort or a removal may have moved it.
+std::int32_t SongDialog::ShownRow() const {
+    const std::int32_t index = s_.box.DialogSong();
+    if (index < 0) return SongIndex;
+    const std::int32_t row = s_.rows.IndexOfKey(KeyToStr(index));
+    return row > 0 ? row : SongIndex;
 }
 
 void SongDialog::cmdSong_Click(int index) {
@@ -174,17 +185,31 @@ void SongDialog::AskToSave() {
     SongChanged = false;
 }
 
+// Only the fields the dialog edits go back: the song's length, learnt by
+// playing it meanwhile, and its category stay, and so does a genre number the
+// list has no entry for unless the user picked another genre.
 void SongDialog::Save() {
     SyncSongToward();
-    if (SongIndex >= 1 && SongIndex <= s_.rows.Count())
-        s_.box.SetSong(*song_, KeyToStr(s_.rows.KeyOfIndex(SongIndex)));
+    const std::int32_t index = s_.box.DialogSong();
+    if (index < 0 || index >= s_.box.list.nSongs()) {
+        s_.messages.ShowOwned(view_.Handle(),
+                              "The song is no longer in the playlist; nothing was saved.",
+                              "Song Information", MessageBoxService::kIconExclamation);
+        return;
+    }
+    CSong song;
+    song.Copy(s_.box.list.song(index));
+    for (int box = 0; box < kBoxes; ++box) *Field(song, box) = *Field(*song_, box);
+    if (view_.GenreSelection() != loadedGenreIndex_) song.songGenre = song_->songGenre;
+    s_.box.SetSong(song, KeyToStr(index));
+    loadedGenreIndex_ = view_.GenreSelection();
     SongChanged = false;
 }
 
 void SongDialog::NextSong() {
     AskToSave();
     if (s_.rows.Count() == 0) return;
-    std::int32_t row = SongIndex + 1;
+    std::int32_t row = ShownRow() + 1;
     if (row > s_.rows.Count()) row = 1;
     s_.rows.SetSelectedItem(row);
     LoadRow(row);
@@ -262,7 +287,7 @@ void SongDialog::SaveTagFromBoxes() {
     tag.comment = view_.Text(kComments);
     const std::int32_t genre = SelectedGenreNumber();
     tag.genre = static_cast<std::uint8_t>(genre == kAnyGenre ? kNoGenre : genre & 0xFF);
-    ReportFileResult(WriteID3(s_.files, view_.Text(kPath), tag), "Save ID3 Tag");
+    ReportFileResult(WriteID3(s_.files, view_.Text(kPath), tag, s_.textCase), "Save ID3 Tag");
 }
 
 // A tag the user asked for and did not get is reported: silence would lose the edit.

@@ -14,6 +14,7 @@ class FileSystem;
 class MessageBoxService;
 class PlaylistView;
 class SongDialogView;
+class TextCase;
 enum class TagFileResult;
 
 // What the song dialog works on. All must outlive it.
@@ -22,6 +23,7 @@ struct SongDialogServices {
     PlaylistView& rows;
     MessageBoxService& messages;
     FileSystem& files;
+    const TextCase& textCase;
 };
 
 // The rules of the song dialog in its three modes: find, song information and
@@ -73,6 +75,7 @@ private:
     void SetGenres(std::int32_t extraNumber);
     std::int32_t SelectedGenreNumber() const;
     void LoadRow(std::int32_t row);
+    std::int32_t ShownRow() const;
 
     void InfoButtons(int index);
     void AskToSave();
@@ -93,6 +96,7 @@ private:
     std::vector<GenreEntry> shown_;   // the list, plus an entry for an unnamed genre
     CSong own_;                       // the song shown, or the batch template
     CSong* song_ = &own_;             // own_, or the console's find criteria
+    int loadedGenreIndex_ = -1;       // the genre selection the shown song came with
 };
 
 }  // namespace brambletune

@@ -122,9 +122,14 @@ void frmLyrics::Form_Load() {
     CheckColors();
     CheckFonts();
     AddCheckBoxTips();
+    CheckLyricsBoxes();
+    LyricsShowing = true;
+}
+
+void frmLyrics::CheckLyricsBoxes() {
+    if (!dialog_) return;
     CheckDlgButton(dialog_, IDC_LYRICS_CHECK, Options.AutoOpenLyrics() ? BST_CHECKED : 0);
     CheckDlgButton(dialog_, IDC_LYRICS_CHECK + 1, Options.AutoCloseLyrics() ? BST_CHECKED : 0);
-    LyricsShowing = true;
 }
 
 // The boxes' captions are longer than a box of the window's usual width shows.

@@ -35,6 +35,8 @@ public:
     void ShowLyrics(const CSong& song);
     void CheckColors();
     void CheckFonts();
+    // The two check boxes show the options as they are now.
+    void CheckLyricsBoxes();
     // Offers to save pending edits, then closes the window; false when the
     // user kept it open.
     bool Unload();

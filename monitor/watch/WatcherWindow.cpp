@@ -589,6 +589,10 @@ LRESULT WatcherWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case TrayIcon::kCallbackMessage: OnTrayNotify(lp); return 0;
     case DM_GETDEFID: return MAKELONG(IDC_ACTIVATE, DC_HASDEFID);
     case WM_CLOSE: OnClose(); return 0;
+    // The process ends with the session: write the settings as a close does.
+    case WM_ENDSESSION:
+        if (wp) OnClose();
+        return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     default: return DefWindowProcA(hwnd_, msg, wp, lp);
     }

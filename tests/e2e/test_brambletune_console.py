@@ -1,10 +1,14 @@
 """Brambletune.exe under Wine: an album plays and the keys drive it, the save
-question at exit, the hand-over from a second start."""
+question at exit (a cancelled save keeps the program), the end of a session,
+the hand-over from a second start."""
+import os
 import subprocess
 import unittest
 
 from brambletune_case import EMPTY_CAPTION, KEY, SAVE_QUESTION, BrambletuneCase
-from testbed import wait_until
+from testbed import wait_until, wine_path
+
+SAVE_AS = "^Save album as$"
 
 WM_LBUTTONDBLCLK = 0x203
 WM_LBUTTONUP = 0x202
@@ -38,6 +42,62 @@ class BrambletuneConsole(BrambletuneCase):
         window = self.settings("Window")
         self.assertIn("lvSongs0", window)
         self.assertIn("lvSongsSortIdx", window)
+
+    def start_with_a_new_album(self):
+        """The console with one song added from the command line by a relative path:
+        an album never saved. Returns the program, its window and the song's full path."""
+        folder = self.unix_path(self.demo_album()).rsplit("/", 1)[0]
+        tone = os.path.join(folder, sorted(n for n in os.listdir(folder) if n.endswith(".wav"))[0])
+        program = self.start("Brambletune.exe", os.path.relpath(tone).replace("/", "\\"))
+        console = self.caption_shows(r"^.+ - Brambletune$")
+        self.assertTrue(console, "the song did not start")
+        return program, console[0], wine_path(tone)
+
+    def test_a_cancelled_save_at_exit_keeps_the_program_and_its_songs(self):
+        program, console, song = self.start_with_a_new_album()
+        self.press(console, "ctrl+q")
+        self.press(self.wait_window(SAVE_QUESTION), "y")
+        self.press(self.wait_window(SAVE_AS), "Escape")
+        self.screenshot("brambletune-save-cancelled")
+        # Still running, the album still changed: Exit asks again, and this save keeps the song.
+        self.press(self.wait_window(r"^.+ - Brambletune$"), "ctrl+q")
+        self.press(self.wait_window(SAVE_QUESTION), "y")
+        self.press(self.wait_window(SAVE_AS), "alt+n")  # "File name"
+        kept = os.path.join(self.tmp, "kept.alb")
+        self.type_text(wine_path(kept))
+        self.keys("Return")
+        self.assertEqual(program.wait(30), 0)
+        with open(kept, encoding="latin-1", newline="") as f:
+            lines = f.read().split("\r\n")
+        self.assertEqual(lines[1].split(",")[0], "1", "one song saved")
+        self.assertEqual(lines[3].lower(), song.lower(), "the song's path made absolute")
+
+    def end_session(self):
+        return subprocess.Popen(["wineboot", "--end-session"], env=self.env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def test_the_end_of_a_session_asks_to_save_and_runs_the_unload(self):
+        program, _, _ = self.start_with_a_new_album()
+        # Cancel in the save dialog keeps the session from ending.
+        ending = self.end_session()
+        self.press(self.wait_window(SAVE_QUESTION), "y")
+        self.press(self.wait_window(SAVE_AS), "Escape")
+        self.screenshot("brambletune-session-end-cancelled")
+        self.assertNotEqual(ending.wait(60), 0)
+        self.assertIsNone(program.poll())
+        ending = self.end_session()
+        self.press(self.wait_window(SAVE_QUESTION), "y")
+        self.press(self.wait_window(SAVE_AS), "alt+n")
+        kept = os.path.join(self.tmp, "kept.alb")
+        self.type_text(wine_path(kept))
+        self.keys("Return")
+        self.assertEqual(ending.wait(60), 0)
+        self.assertTrue(wait_until(lambda: program.poll() is not None, 30))
+        self.assertTrue(os.path.exists(kept))
+        recent = self.settings("Recent Files")
+        self.assertEqual(recent.get("1", "").lower(), wine_path(kept).lower())
+        self.assertIn("Options", self.settings("Options"))
+        self.assertIn("lvSongs0", self.settings("Window"))
 
     def test_a_second_start_hands_its_file_to_the_first(self):
         album = self.demo_album()  # a path with a space: the shell quotes it

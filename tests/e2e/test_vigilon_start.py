@@ -1,4 +1,6 @@
-"""Vigilon.exe started under Wine: first run, automatic start, alarm, single instance."""
+"""Vigilon.exe started under Wine: first run, automatic start, alarm, single instance,
+the end of a session."""
+import subprocess
 import unittest
 
 from vigilon_case import CAPTION, KEY, MESSAGE, VigilonCase
@@ -19,6 +21,16 @@ class VigilonStart(VigilonCase):
         self.assertTrue(all(t == "REG_SZ" for t, v in opts.values()))
         start = self.reg_values(KEY + r"\Start")
         self.assertEqual(sorted(start), sorted(f"Dir{i}" for i in range(1, 21)))
+
+    def test_the_end_of_a_session_writes_the_settings(self):
+        program = self.start("Vigilon.exe")
+        self.wait_window(CAPTION)
+        ending = subprocess.run(["wineboot", "--end-session"], env=self.env, timeout=60,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.assertEqual(ending.returncode, 0)
+        self.assertEqual(program.wait(30), 0)
+        self.assertEqual(self.reg_values(KEY + r"\Opts").get("Nsecs", ("", ""))[1], "60")
+        self.assertEqual(len(self.reg_values(KEY + r"\Start")), 20)
 
     def test_autostart_hides_and_a_new_file_brings_the_window_back(self):
         self.configure(AutoStart="1", Nsecs="5")

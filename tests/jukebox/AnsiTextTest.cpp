@@ -1,6 +1,7 @@
 // Character-by-character searches of ANSI text in a single-byte and a
 // double-byte code page.
 #include "jukebox/model/AnsiText.h"
+#include "jukebox/model/AbsolutePath.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,50 @@ TEST(AnsiText, LoneLeadByteAtTheEndIsOneCharacter) {
     EXPECT_EQ(LastBackslash("a\\\x95", dbcs), 1u);
     EXPECT_TRUE(IsCharStart("a\x95", 2, dbcs));
     EXPECT_EQ(LastDot("\x95.\x95", dbcs), npos);
+}
+
+}  // namespace
+}  // namespace brambletune
+
+namespace brambletune {
+namespace {
+
+TEST(AbsolutePath, EachKindOfPathIsMadeAbsoluteAgainstTheFolder) {
+    const AsciiTextCase ascii;
+    const struct {
+        const char* path;
+        const char* folder;
+        const char* absolute;
+    } cases[] = {
+        {R"(C:\x\a.mp3)", R"(D:\lists\)", R"(C:\x\a.mp3)"},
+        {R"(\\srv\share\a.mp3)", R"(D:\lists)", R"(\\srv\share\a.mp3)"},
+        {"a.mp3", R"(D:\lists\)", R"(D:\lists\a.mp3)"},
+        {"a.mp3", R"(D:\lists)", R"(D:\lists\a.mp3)"},
+        {R"(sub/b.mp3)", R"(D:\lists\)", R"(D:\lists\sub\b.mp3)"},
+        {R"(..\music\.\c.mp3)", R"(D:\lists\)", R"(D:\music\c.mp3)"},
+        {R"(..\..\..\c.mp3)", R"(D:\lists\)", R"(D:\c.mp3)"},
+        {R"(\music\d.mp3)", R"(D:\lists\)", R"(D:\music\d.mp3)"},
+        {R"(\music\d.mp3)", R"(\\srv\share\lists\)", R"(\\srv\share\music\d.mp3)"},
+        {"e.mp3", R"(\\srv\share\lists)", R"(\\srv\share\lists\e.mp3)"},
+        {"d:e.mp3", R"(D:\lists\)", R"(D:\lists\e.mp3)"},
+        {"E:f.mp3", R"(D:\lists\)", R"(E:\f.mp3)"},
+        {".", R"(D:\lists\)", R"(D:\lists)"},
+        {"..", R"(D:\)", R"(D:\)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(AbsolutePath(c.path, c.folder, ascii), c.absolute);
+    }
+    EXPECT_TRUE(IsFullyQualified(R"(C:\a)"));
+    EXPECT_TRUE(IsFullyQualified(R"(\\srv\s)"));
+    for (const char* relative : {"a", R"(\a)", "C:a", "C:", ""})
+        EXPECT_FALSE(IsFullyQualified(relative));
+}
+
+TEST(AbsolutePath, ATrailByteThatEqualsABackslashSplitsNothing) {
+    const DbcsTextCase dbcs;
+    EXPECT_EQ(AbsolutePath("\x95\x5C\\..\\a.mp3", "D:\\l\x95\x5C\\", dbcs), "D:\\l\x95\x5C\\a.mp3");
+    EXPECT_EQ(AbsolutePath("\x95\x5C.mp3", "D:\\", dbcs), "D:\\\x95\x5C.mp3");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "jukebox/model/StdFileSystem.h"
+#include "jukebox/doubles/AsciiTextCase.h"
 #include "jukebox/settings/TagWriter.h"
 
 namespace {
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     tag.year = FromHex(argv[6]);
     tag.comment = FromHex(argv[7]);
     tag.genre = static_cast<std::uint8_t>(std::atoi(argv[8]));
-    std::printf("%s\n", Name(brambletune::WriteID3(fs, argv[2], tag)));
+    std::printf("%s\n", Name(brambletune::WriteID3(fs, argv[2], tag,
+                                                   brambletune::testing::AsciiTextCase())));
     return 0;
 }

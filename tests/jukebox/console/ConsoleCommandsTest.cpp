@@ -117,6 +117,13 @@ protected:
         box.AddByPath(Path(name));
     }
     std::set<std::string> Playing() const { return mci.Playing(); }
+    // An empty, unchanged album, as after a start.
+    void ResetAlbum() {
+        files.failReplace = false;
+        box.Clear();
+        box.dirty = false;
+        messages.answers.clear();
+    }
 };
 
 TEST_F(ConsoleCommandsTest, ExitAsksOnceAndNoStillEntersTheAlbumInTheRecentList) {
@@ -132,6 +139,68 @@ TEST_F(ConsoleCommandsTest, ExitAsksOnceAndNoStillEntersTheAlbumInTheRecentList)
     EXPECT_EQ(recent.Files(), std::vector<std::string>{"C:\\x.alb"});
     EXPECT_TRUE(ui.unloaded);
     EXPECT_FALSE(files.FileExists("C:\\x.alb"));
+}
+
+// Every command that closes the album with saving, and how the save goes wrong.
+struct ClosingCommand {
+    const char* name;
+    void (*run)(ConsoleCommands&);
+};
+const ClosingCommand kClosingCommands[] = {
+    {"New", [](ConsoleCommands& c) { c.mnuAlbum_Click(0); }},
+    {"Open", [](ConsoleCommands& c) { c.mnuAlbum_Click(1); }},
+    {"Close", [](ConsoleCommands& c) { c.mnuAlbum_Click(6); }},
+    {"Exit", [](ConsoleCommands& c) { c.mnuAlbum_Click(16); }},
+    {"Recent", [](ConsoleCommands& c) { c.mnuRecent_Click("C:\\other.alb"); }},
+    {"Dropped album", [](ConsoleCommands& c) { c.Drop({"C:\\other.alb"}); }},
+    {"Unload", [](ConsoleCommands& c) { c.CloseAlbum(); }},
+};
+enum class SaveFault { kCancelledDialog, kFailedWrite, kAutoSaveCancelled };
+
+TEST_F(ConsoleCommandsTest, ACancelledOrFailedSaveStopsEveryCloseAndKeepsTheAlbumChanged) {
+    Song("other");
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\other.alb", box.list, 1, 0));
+    for (const SaveFault fault :
+         {SaveFault::kCancelledDialog, SaveFault::kFailedWrite, SaveFault::kAutoSaveCancelled}) {
+        for (const ClosingCommand& command : kClosingCommands) {
+            SCOPED_TRACE(std::string(command.name) + " fault " +
+                         std::to_string(static_cast<int>(fault)));
+            ResetAlbum();
+            Song("mine");
+            box.CurrentFileName = fault == SaveFault::kFailedWrite ? "C:\\mine.alb" : "";
+            box.dirty = true;
+            files.failReplace = fault == SaveFault::kFailedWrite;
+            Options.SetAutoSave(fault == SaveFault::kAutoSaveCancelled);
+            if (fault != SaveFault::kAutoSaveCancelled)
+                messages.answers = {MessageBoxService::kIdYes};
+            command.run(commands);
+            ASSERT_EQ(box.list.nSongs(), 1);
+            EXPECT_EQ(box.list.song(0).songPath, Path("mine"));
+            EXPECT_EQ(rows.Count(), 1);
+            EXPECT_TRUE(box.dirty);
+            EXPECT_EQ(box.CurrentFileName, fault == SaveFault::kFailedWrite ? "C:\\mine.alb" : "");
+            EXPECT_FALSE(ui.unloaded);
+            EXPECT_TRUE(recent.Files().empty());
+        }
+    }
+}
+
+TEST_F(ConsoleCommandsTest, ARecentAlbumIsOpenedEvenWhenTheCloseReordersTheRecentList) {
+    for (const char* name : {"a", "b"}) {
+        box.Clear();
+        Song(name);
+        ASSERT_TRUE(SaveAlbumFile(files, std::string("C:\\") + name + ".alb", box.list, 1, 0));
+        recent.Add(std::string("C:\\") + name + ".alb");
+    }
+    box.Clear();
+    Song("mine");
+    box.CurrentFileName = "C:\\mine.alb";
+    box.dirty = true;
+    messages.answers = {MessageBoxService::kIdNo};
+    commands.mnuRecent_Click(recent.Files()[1]);  // a.alb; the close puts mine.alb first
+    EXPECT_EQ(box.CurrentFileName, "C:\\a.alb");
+    ASSERT_EQ(box.list.nSongs(), 1);
+    EXPECT_EQ(box.list.song(0).songPath, Path("a"));
 }
 
 TEST_F(ConsoleCommandsTest, PlayResumesAPausedSongAndStartsAStoppedOneAtTheSlider) {

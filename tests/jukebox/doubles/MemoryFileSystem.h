@@ -19,6 +19,7 @@ public:
     std::set<std::string> failingReads;   // open, but every read fails
     std::set<std::string> unwritable;     // OpenWrite fails
     std::set<std::string> failingWrites;  // open, but the stream goes bad
+    std::set<std::string> partialWrites;  // OpenUpdate: a write stops halfway, its start kept
     bool failReplace = false;
 
     bool FileExists(const std::string& path) const override {
@@ -47,6 +48,7 @@ public:
     void Remove(const std::string& path) override { files.erase(path); }
     std::unique_ptr<std::iostream> OpenUpdate(const std::string& path) override {
         if (unwritable.count(path) || folders.count(path)) return nullptr;
+        if (partialWrites.count(path)) return std::make_unique<HalfWritingStream>(files[path]);
         return std::make_unique<UpdatingStream>(files[path], failingWrites.count(path) > 0);
     }
     bool SetFileLength(const std::string& path, std::uint64_t length) override {
@@ -96,6 +98,30 @@ private:
     private:
         std::string& target_;
         bool fail_;
+    };
+    // Takes the first half of each write, then reports it short; what it took
+    // reaches the file when the stream is destroyed, as a full disk leaves it.
+    class HalfBuf : public std::stringbuf {
+    public:
+        explicit HalfBuf(const std::string& text)
+            : std::stringbuf(text, std::ios::in | std::ios::out | std::ios::binary) {}
+
+    protected:
+        std::streamsize xsputn(const char* s, std::streamsize n) override {
+            return std::stringbuf::xsputn(s, n / 2);
+        }
+    };
+    class HalfWritingStream : public std::iostream {
+    public:
+        explicit HalfWritingStream(std::string& target)
+            : std::iostream(nullptr), buf_(target), target_(target) {
+            rdbuf(&buf_);
+        }
+        ~HalfWritingStream() override { target_ = buf_.str(); }
+
+    private:
+        HalfBuf buf_;
+        std::string& target_;
     };
     class WritingStream : public std::ostringstream {
     public:

@@ -289,13 +289,89 @@ TEST_F(JukeBoxTest, FindStartsOverForNewCriteriaAndContinuesWithFindNext) {
 
 TEST_F(JukeBoxTest, ImportTakesRelativeLinesFromThePlaylistsFolder) {
     files.files["C:\\Lists\\x.m3u"] =
-        "#EXTM3U\r\nmusic\\a.mp3\r\n\r\n\\\\server\\share\\b.mp3\rD:\\c.mp3\n";
+        "#EXTM3U\r\nmusic\\a.mp3\r\n \t \r\n\\\\server\\share\\b.mp3\rD:\\c.mp3\n"
+        "..\\d.mp3\n\\e.mp3\n";
     dialogs.results.push_back({"C:\\Lists\\", {"x.m3u"}, 1});
     box.DoImport();
-    ASSERT_EQ(box.list.nSongs(), 3);
+    ASSERT_EQ(box.list.nSongs(), 5);
     EXPECT_EQ(box.list.song(0).songPath, "C:\\Lists\\music\\a.mp3");
     EXPECT_EQ(box.list.song(1).songPath, "\\\\server\\share\\b.mp3");
     EXPECT_EQ(box.list.song(2).songPath, "D:\\c.mp3");
+    EXPECT_EQ(box.list.song(3).songPath, "C:\\d.mp3");
+    EXPECT_EQ(box.list.song(4).songPath, "C:\\e.mp3");
+}
+
+TEST_F(JukeBoxTest, AFileWithNulBytesNearItsStartIsNoTextPlaylist) {
+    files.files["C:\\Lists\\song.mp3"] = std::string("ID3\x03\0\0\0\0a.mp3\r\nb.mp3\r\n", 19);
+    dialogs.results.push_back({"C:\\Lists\\", {"song.mp3"}, 1});
+    box.DoImport();
+    EXPECT_TRUE(box.list.IsEmpty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "C:\\Lists\\song.mp3 is not a text playlist");
+}
+
+TEST_F(JukeBoxTest, AnAlbumsRelativeSongLinesNameFilesBesideTheAlbum) {
+    CSongList album;
+    for (const char* path : {"a.wav", "sub\\b.wav", "..\\c.wav", "D:\\d.wav"}) {
+        CSong song;
+        song.songPath = path;
+        album.Add(song);
+    }
+    album.song(0).songLyrics = "a.txt";
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\Albums\\x.alb", album, 1, 0));
+    box.DoOpen("C:\\Albums\\x.alb");
+    ASSERT_EQ(box.list.nSongs(), 4);
+    EXPECT_EQ(box.list.song(0).songPath, "C:\\Albums\\a.wav");
+    EXPECT_EQ(box.list.song(1).songPath, "C:\\Albums\\sub\\b.wav");
+    EXPECT_EQ(box.list.song(2).songPath, "C:\\c.wav");
+    EXPECT_EQ(box.list.song(3).songPath, "D:\\d.wav");
+    EXPECT_EQ(box.list.song(0).songLyrics, "C:\\Albums\\a.txt");
+    EXPECT_EQ(box.list.song(1).songLyrics, "");
+}
+
+TEST_F(JukeBoxTest, PhysicalRemovalRefusesAPathThatIsNotFullyQualified) {
+    CSong relative;
+    relative.songPath = "a.wav";
+    files.files["a.wav"] = "audio";
+    box.Add(relative);
+    Song("b");
+    box.RemovePhysically(1, 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "a.wav is not a full path; the file was not deleted.");
+    EXPECT_TRUE(shell.recycled.empty());
+    EXPECT_EQ(box.list.nSongs(), 2);
+
+    messages.answers = {MessageBoxService::kIdNo};
+    box.RemovePhysically(2, 1);
+    ASSERT_EQ(shell.recycled.size(), 1u);
+    EXPECT_EQ(shell.recycled[0], std::vector<std::string>{Path("b")});
+    EXPECT_EQ(box.list.nSongs(), 1);
+}
+
+TEST_F(JukeBoxTest, AnAlbumsPlayModeOutsideTheThreeOrdersOpensInNormalOrder) {
+    Song("a");
+    for (const std::int32_t stored : {0, 1, 2, 3, 4, 6, 7, -1, 99}) {
+        SCOPED_TRACE(stored);
+        box.list.PlayMode = stored;
+        ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 0));
+        console.playModeCommands.clear();
+        box.DoOpen("C:\\x.alb");
+        const std::int32_t expected = stored >= 0 && stored <= 2 ? stored : 0;
+        EXPECT_EQ(box.list.PlayMode, expected);
+        EXPECT_EQ(console.playModeCommands, std::vector<std::int32_t>{expected});
+    }
+}
+
+TEST_F(JukeBoxTest, AHandedOverAlbumWaitsForTheOpenAlbumToClose) {
+    Song("mine");
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\other.alb", box.list, 1, 0));
+    box.CurrentFileName = "C:\\mine.alb";
+    box.dirty = true;
+    console.closeAlbumAnswer = false;  // the save was cancelled or failed
+    box.PlayFile("C:\\other.alb");
+    EXPECT_EQ(box.CurrentFileName, "C:\\mine.alb");
+    EXPECT_TRUE(box.dirty);
+    EXPECT_EQ(rows.Count(), 1);
 }
 
 TEST_F(JukeBoxTest, OpeningAnAlbumNeverLeavesACurrentIndexPastItsSongs) {
@@ -316,15 +392,18 @@ TEST_F(JukeBoxTest, OpeningAnAlbumNeverLeavesACurrentIndexPastItsSongs) {
 
 TEST_F(JukeBoxTest, SavingUsesTheChosenFormatAndAFailedSaveKeepsTheAlbumChanged) {
     Song("a");
+    EXPECT_FALSE(box.DoSave(false));  // the dialog cancelled
+    EXPECT_TRUE(box.dirty);
     dialogs.results.push_back({"C:\\", {"old.alb"}, 3});
-    box.DoSave(false);
+    EXPECT_TRUE(box.DoSave(false));
     EXPECT_EQ(files.files["C:\\old.alb"].find("Brambletune 2a"), 1u);
     EXPECT_FALSE(box.dirty);
 
     Song("b");
     files.failReplace = true;
-    box.DoSave(false);
+    EXPECT_FALSE(box.DoSave(false));
     EXPECT_TRUE(box.dirty);
+    EXPECT_EQ(box.CurrentFileName, "C:\\old.alb");
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 

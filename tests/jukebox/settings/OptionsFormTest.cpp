@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstring>
 #include <vector>
 
@@ -46,6 +48,7 @@ public:
     void RecentCountChanged(std::int32_t count) override {
         calls.push_back("recent " + std::to_string(count));
     }
+    void LyricsChecksChanged() override { calls.push_back("lyrics checks"); }
     std::vector<std::string> calls;
 };
 
@@ -72,6 +75,17 @@ TEST_F(OptionsFormTest, ApplyOfUnchangedControlsLeavesEveryByteAndTellsTheWindow
     EXPECT_FALSE(form.Apply(controls));
     EXPECT_EQ(options, before);
     EXPECT_EQ(windows.calls, (std::vector<std::string>{"state 2", "on top", "recent 4"}));
+}
+
+TEST_F(OptionsFormTest, TheLyricsWindowHearsOfAChangeToItsCheckBoxes) {
+    for (const int box : {9, 10}) {
+        OptionsControls controls = form.ShowOptions();
+        controls.chk[static_cast<std::size_t>(box)] ^= 1;  // ticked is 1
+        windows.calls.clear();
+        form.Apply(controls);
+        EXPECT_EQ(std::count(windows.calls.begin(), windows.calls.end(), "lyrics checks"), 1)
+            << box;
+    }
 }
 
 TEST_F(OptionsFormTest, ColoursAndFontsAreAppliedOnlyAfterTheirChooserSaidOk) {

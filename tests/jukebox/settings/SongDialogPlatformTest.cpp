@@ -10,6 +10,7 @@
 
 #include "jukebox/console/Win32SortKey.h"
 #include "jukebox/model/Win32FileSystem.h"
+#include "jukebox/model/Win32TextCase.h"
 #include "jukebox/settings/GenreList.h"
 #include "jukebox/settings/TagWriter.h"
 
@@ -38,8 +39,8 @@ TEST_F(Win32TagFileTest, WriteTwiceThenDeleteGivesTheOriginalBytesBack) {
     Write(audio);
     TagRecord tag;
     tag.title = "Title";
-    ASSERT_EQ(WriteID3(fs, path, tag), TagFileResult::Done);
-    ASSERT_EQ(WriteID3(fs, path, tag), TagFileResult::Done);
+    ASSERT_EQ(WriteID3(fs, path, tag, Win32TextCase()), TagFileResult::Done);
+    ASSERT_EQ(WriteID3(fs, path, tag, Win32TextCase()), TagFileResult::Done);
     EXPECT_EQ(Read().size(), audio.size() + 128);
     EXPECT_EQ(DeleteID3(fs, path), TagFileResult::Done);
     EXPECT_EQ(Read(), audio);
@@ -49,7 +50,7 @@ TEST_F(Win32TagFileTest, FileHeldWithoutSharingIsReportedAndKept) {
     Write(std::string(500, 'x'));
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(WriteID3(fs, path, TagRecord{}), TagFileResult::CannotOpen);
+    EXPECT_EQ(WriteID3(fs, path, TagRecord{}, Win32TextCase()), TagFileResult::CannotOpen);
     EXPECT_EQ(SetFileLength(fs, path, 10), TagFileResult::CannotOpen);
     CloseHandle(held);
     EXPECT_EQ(Read(), std::string(500, 'x'));

@@ -63,7 +63,7 @@ std::string WordSortKey(const std::string& text) {
 class SongDialogTest : public ::testing::Test, protected SimulatedJukeBox {
 protected:
     FakeSongView view;
-    SongDialog dialog{view, SongDialogServices{box, rows, messages, files},
+    SongDialog dialog{view, SongDialogServices{box, rows, messages, files, textCase},
                       SortedGenres(WordSortKey)};
 
     void SetUp() override {
@@ -168,6 +168,69 @@ TEST_F(SongDialogTest, UnnamedGenreShowsAsItsNumberAndSurvivesASave) {
     dialog.cmdSong_Click(SongDialog::kModeButton1);
     EXPECT_EQ(view.SelectedGenre(), "(none)");
     EXPECT_EQ(view.genres.size(), 149u);
+}
+
+TEST_F(SongDialogTest, AGenreNumberOutsideTheListIsKeptUnlessAnotherGenreIsPicked) {
+    for (const std::int32_t number : {-5, 148, 254, 256, 1000}) {
+        SCOPED_TRACE(number);
+        SongAt(1).songGenre = number;
+        dialog.InitInfo(1);
+        Type(SongDialog::kTitle, "Retitled");
+        dialog.cmdSong_Click(SongDialog::kModeButton0);
+        EXPECT_EQ(SongAt(1).songGenre, number);
+    }
+    ChooseGenre("Rock");
+    dialog.cmdSong_Click(SongDialog::kModeButton0);
+    EXPECT_EQ(SongAt(1).songGenre, 17);
+}
+
+TEST_F(SongDialogTest, SaveWritesTheShownSongAfterASortOrARemovalMovedIt) {
+    dialog.InitInfo(3);  // the last song: a removal moves it into the freed index
+    const std::string path = SongAt(3).songPath;
+    rows.SetSort(kPathColumn, 1);
+    ASSERT_NE(SongAt(3).songPath, path);
+    Type(SongDialog::kTitle, "Sorted");
+    dialog.cmdSong_Click(SongDialog::kModeButton0);
+    box.RemoveByIndex(rows.IndexOfKey(KeyToStr(0)));
+    Type(SongDialog::kYear, "2001");
+    dialog.cmdSong_Click(SongDialog::kModeButton0);
+    ASSERT_EQ(box.list.nSongs(), 2);
+    std::int32_t edited = 0;
+    for (std::int32_t i = 0; i < box.list.nSongs(); ++i) {
+        const CSong& song = box.list.song(i);
+        if (song.songPath != path) {
+            EXPECT_NE(song.songTitle, "Sorted");
+            continue;
+        }
+        ++edited;
+        EXPECT_EQ(song.songTitle, "Sorted");
+        EXPECT_EQ(song.songYear, "2001");
+    }
+    EXPECT_EQ(edited, 1);
+}
+
+TEST_F(SongDialogTest, SaveOfASongThatLeftTheListSaysSoAndChangesNothing) {
+    dialog.InitInfo(2);
+    box.RemoveByIndex(2);
+    std::vector<CSong> before;
+    for (std::int32_t i = 0; i < box.list.nSongs(); ++i) before.push_back(box.list.song(i));
+    Type(SongDialog::kTitle, "Gone");
+    dialog.cmdSong_Click(SongDialog::kModeButton0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "The song is no longer in the playlist; nothing was saved.");
+    for (std::int32_t i = 0; i < box.list.nSongs(); ++i)
+        EXPECT_TRUE(box.list.song(i).IsEqual(before[static_cast<std::size_t>(i)]));
+}
+
+TEST_F(SongDialogTest, SaveKeepsALengthLearntMeanwhileAndTheCategory) {
+    dialog.InitInfo(1);
+    SongAt(1).songLength = 245;
+    SongAt(1).category = 3;
+    Type(SongDialog::kArtist, "Someone");
+    dialog.cmdSong_Click(SongDialog::kModeButton0);
+    EXPECT_EQ(SongAt(1).songArtist, "Someone");
+    EXPECT_EQ(SongAt(1).songLength, 245);
+    EXPECT_EQ(SongAt(1).category, 3);
 }
 
 TEST_F(SongDialogTest, BatchWithEveryBoxEmptyOnlyMarksTheAlbum) {

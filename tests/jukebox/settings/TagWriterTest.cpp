@@ -2,13 +2,18 @@
 // what happens to files that are short, missing or cannot be written.
 #include <gtest/gtest.h>
 
+#include "jukebox/doubles/AsciiTextCase.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/settings/TagWriter.h"
 
 namespace brambletune {
 namespace {
 
+using testing::AsciiTextCase;
+using testing::DbcsTextCase;
 using testing::MemoryFileSystem;
+
+const AsciiTextCase kAscii;
 
 const std::string kAudio(200, 'a');
 
@@ -23,7 +28,7 @@ TagRecord Fields() {
 }
 
 TEST(TagWriter, EncodesFieldsCutOrPaddedWithBlanks) {
-    const auto block = EncodeTag(Fields());
+    const auto block = EncodeTag(Fields(), kAscii);
     const std::string bytes(block.begin(), block.end());
     EXPECT_EQ(bytes.substr(0, 3), "TAG");
     EXPECT_EQ(bytes.substr(3, 30), std::string(30, 'T'));
@@ -37,11 +42,11 @@ TEST(TagWriter, EncodesFieldsCutOrPaddedWithBlanks) {
 TEST(TagWriter, AppendsOnceThenOverwrites) {
     MemoryFileSystem fs;
     fs.files["a.mp3"] = kAudio;
-    EXPECT_EQ(WriteID3(fs, "a.mp3", Fields()), TagFileResult::Done);
+    EXPECT_EQ(WriteID3(fs, "a.mp3", Fields(), kAscii), TagFileResult::Done);
     TagRecord second = Fields();
     second.title = "Second";
     second.genre = 17;
-    EXPECT_EQ(WriteID3(fs, "a.mp3", second), TagFileResult::Done);
+    EXPECT_EQ(WriteID3(fs, "a.mp3", second, kAscii), TagFileResult::Done);
     ASSERT_EQ(fs.files["a.mp3"].size(), kAudio.size() + 128);
     EXPECT_EQ(fs.files["a.mp3"].substr(0, kAudio.size()), kAudio);
     TagRecord read;
@@ -54,7 +59,7 @@ TEST(TagWriter, LowerCaseTagIsNoTag) {
     MemoryFileSystem fs;
     const std::string old = std::string(100, 'x') + "tag" + std::string(125, 'y');
     fs.files["a.mp3"] = old;
-    EXPECT_EQ(WriteID3(fs, "a.mp3", Fields()), TagFileResult::Done);
+    EXPECT_EQ(WriteID3(fs, "a.mp3", Fields(), kAscii), TagFileResult::Done);
     EXPECT_EQ(fs.files["a.mp3"].size(), old.size() + 128);
     EXPECT_EQ(fs.files["a.mp3"].substr(0, old.size()), old);
 }
@@ -62,9 +67,9 @@ TEST(TagWriter, LowerCaseTagIsNoTag) {
 TEST(TagWriter, ShortOrMissingFilesAreNeverTagged) {
     MemoryFileSystem fs;
     fs.files["short.mp3"] = std::string(100, 's');
-    EXPECT_EQ(WriteID3(fs, "short.mp3", Fields()), TagFileResult::Unchanged);
+    EXPECT_EQ(WriteID3(fs, "short.mp3", Fields(), kAscii), TagFileResult::Unchanged);
     EXPECT_EQ(fs.files["short.mp3"], std::string(100, 's'));
-    EXPECT_EQ(WriteID3(fs, "new.mp3", Fields()), TagFileResult::Unchanged);
+    EXPECT_EQ(WriteID3(fs, "new.mp3", Fields(), kAscii), TagFileResult::Unchanged);
     EXPECT_EQ(fs.files.at("new.mp3"), "");
 }
 
@@ -72,18 +77,36 @@ TEST(TagWriter, FileThatCannotBeWrittenIsReportedAndKept) {
     MemoryFileSystem fs;
     fs.files["locked.mp3"] = kAudio;
     fs.unwritable.insert("locked.mp3");
-    EXPECT_EQ(WriteID3(fs, "locked.mp3", Fields()), TagFileResult::CannotOpen);
+    EXPECT_EQ(WriteID3(fs, "locked.mp3", Fields(), kAscii), TagFileResult::CannotOpen);
     fs.files["bad.mp3"] = kAudio;
     fs.failingWrites.insert("bad.mp3");
-    EXPECT_EQ(WriteID3(fs, "bad.mp3", Fields()), TagFileResult::WriteFailed);
+    EXPECT_EQ(WriteID3(fs, "bad.mp3", Fields(), kAscii), TagFileResult::WriteFailed);
     EXPECT_EQ(fs.files["locked.mp3"], kAudio);
     EXPECT_EQ(fs.files["bad.mp3"], kAudio);
+}
+
+TEST(TagWriter, ATagAppendedOnlyInPartIsCutOffAgain) {
+    MemoryFileSystem fs;
+    fs.files["half.mp3"] = kAudio;
+    fs.partialWrites.insert("half.mp3");
+    EXPECT_EQ(WriteID3(fs, "half.mp3", Fields(), kAscii), TagFileResult::WriteFailed);
+    EXPECT_EQ(fs.files["half.mp3"], kAudio);
+}
+
+TEST(TagWriter, AFieldIsNeverCutInsideADoubleByteCharacter) {
+    TagRecord tag;
+    tag.title = std::string(29, 'T') + "\x95\x5C";  // the 30th byte leads a character
+    tag.year = "19\x95\x5C";
+    const auto block = EncodeTag(tag, DbcsTextCase());
+    const std::string bytes(block.begin(), block.end());
+    EXPECT_EQ(bytes.substr(3, 30), std::string(29, 'T') + " ");
+    EXPECT_EQ(bytes.substr(93, 4), "19\x95\x5C");
 }
 
 TEST(TagWriter, DeleteRestoresTheUntaggedBytes) {
     MemoryFileSystem fs;
     fs.files["a.mp3"] = kAudio;
-    ASSERT_EQ(WriteID3(fs, "a.mp3", Fields()), TagFileResult::Done);
+    ASSERT_EQ(WriteID3(fs, "a.mp3", Fields(), kAscii), TagFileResult::Done);
     EXPECT_EQ(DeleteID3(fs, "a.mp3"), TagFileResult::Done);
     EXPECT_EQ(fs.files["a.mp3"], kAudio);
     EXPECT_EQ(DeleteID3(fs, "a.mp3"), TagFileResult::Unchanged);
@@ -91,7 +114,7 @@ TEST(TagWriter, DeleteRestoresTheUntaggedBytes) {
     EXPECT_EQ(DeleteID3(fs, "missing.mp3"), TagFileResult::Unchanged);
     EXPECT_FALSE(fs.FileExists("missing.mp3"));
 
-    ASSERT_EQ(WriteID3(fs, "a.mp3", Fields()), TagFileResult::Done);
+    ASSERT_EQ(WriteID3(fs, "a.mp3", Fields(), kAscii), TagFileResult::Done);
     fs.unwritable.insert("a.mp3");
     EXPECT_EQ(DeleteID3(fs, "a.mp3"), TagFileResult::CannotOpen);
     EXPECT_EQ(fs.files["a.mp3"].size(), kAudio.size() + 128);
