@@ -109,6 +109,8 @@ public:
     std::int32_t Find(std::uintptr_t owner, const CSong& criteria, std::int32_t start);
     void RemoveByIndex(std::int32_t position);
     void RemoveByKey(const std::string& key);
+    // Removes the songs of the selected rows.
+    void RemoveSelected();
     void RemoveDead();
     void RemoveDuplicates();
     void RemovePhysically(std::int32_t position, std::int32_t index);

@@ -1,5 +1,6 @@
 // The playlist side of the engine: adding, removing, finding and selecting
 // songs, keeping the song list, the rows and the current song in step.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -47,11 +48,11 @@ void CJukeBox::AddByPath(const std::string& path) {
     Add(song);
 }
 
-// Removes the songs of the rows at the given positions (ascending), with the
-// same result as removing them one at a time in that order: each removal moves
-// the last song into the freed index, and the row, current and last indices
-// that named the moved song follow it. The rows go in one pass at the end, so
-// removing many rows costs one walk over the list instead of one per row.
+// Removes the songs of the rows at the given positions, with the same result
+// as removing them one at a time in that order: each removal moves the last
+// song into the freed index, and the row, current and last indices that named
+// the moved song follow it. The rows go in one pass at the end, so removing
+// many rows costs one walk over the list instead of one per row.
 void CJukeBox::RemoveRowsInOrder(const std::vector<std::int32_t>& positions) {
     if (positions.empty()) return;
     Removal removal;
@@ -62,7 +63,9 @@ void CJukeBox::RemoveRowsInOrder(const std::vector<std::int32_t>& positions) {
             static_cast<std::int32_t>(removal.doomed.size());
         removal.doomed.push_back(index);
     }
-    s_.rows.RemoveRows(positions);
+    std::vector<std::int32_t> ascending(positions);
+    std::sort(ascending.begin(), ascending.end());
+    s_.rows.RemoveRows(ascending);
     for (std::size_t k = 0; k < removal.doomed.size(); ++k) RemoveSong(removal.doomed[k], removal);
     ShowCount();
     dirty = true;
@@ -97,6 +100,15 @@ void CJukeBox::RemoveByIndex(std::int32_t position) {
 void CJukeBox::RemoveByKey(const std::string& key) {
     const std::int32_t position = s_.rows.IndexOfKey(key);
     if (position > 0) RemoveRowsInOrder({position});
+}
+
+// The selected rows go from the last to the first, the order in which the
+// songs have always been removed, so the song order and indices stay as before.
+void CJukeBox::RemoveSelected() {
+    std::vector<std::int32_t> selected;
+    for (std::int32_t p = s_.rows.Count(); p >= 1; --p)
+        if (s_.rows.IsSelected(p)) selected.push_back(p);
+    RemoveRowsInOrder(selected);
 }
 
 void CJukeBox::RemoveDead() {
