@@ -200,7 +200,7 @@ void ConsoleCommands::mnuRemove_Click(std::int32_t index) {
     case 3:
         for (std::int32_t i = s_.rows.Count(); i >= 1; --i)
             if (i <= s_.rows.Count() && s_.rows.IsSelected(i))
-                s_.box.RemovePhysically(i, s_.rows.KeyOfIndex(i));
+                s_.box.RemovePhysically(s_.rows.KeyOfIndex(i));
         break;
     default: break;
     }

@@ -113,7 +113,8 @@ public:
     void RemoveSelected();
     void RemoveDead();
     void RemoveDuplicates();
-    void RemovePhysically(std::int32_t position, std::int32_t index);
+    // Asks, then sends the song's file (and lyrics) to the Recycle Bin and removes the song.
+    void RemovePhysically(std::int32_t index);
     void CalculateSelectedLength();
     void Clear();
     // The song of the selected row; an empty song when nothing is selected.
@@ -156,6 +157,9 @@ private:
     RowTexts TextsOf(const CSong& song) const;
     void AddRow(std::int32_t index);
     void ShowCount();
+    // The song with this path: at index when it is still there, else wherever
+    // it went; -1 when the list no longer holds it.
+    std::int32_t SongIndexOf(std::int32_t index, const std::string& path) const;
     void RemoveRowsInOrder(const std::vector<std::int32_t>& positions);
     void RemoveSong(std::int32_t index, Removal& removal);
 

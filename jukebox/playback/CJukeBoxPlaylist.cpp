@@ -137,7 +137,14 @@ void CJukeBox::RemoveDuplicates() {
     s_.rows.SetSort(sortIdx, sortOrd);
 }
 
-void CJukeBox::RemovePhysically(std::int32_t position, std::int32_t index) {
+std::int32_t CJukeBox::SongIndexOf(std::int32_t index, const std::string& path) const {
+    if (index >= 0 && index < list.nSongs() && list.song(index).songPath == path) return index;
+    for (std::int32_t i = 0; i < list.nSongs(); ++i)
+        if (list.song(i).songPath == path) return i;
+    return -1;
+}
+
+void CJukeBox::RemovePhysically(std::int32_t index) {
     if (index < 0 || index >= list.nSongs()) return;
     const CSong song = list.song(index);
     std::vector<std::string> doomed;
@@ -146,6 +153,10 @@ void CJukeBox::RemovePhysically(std::int32_t position, std::int32_t index) {
         song.songTitle + " will be sent to the Recycle Bin.\r\nDelete the lyrics as well?",
         "Delete file", MessageBoxService::kYesNoCancel | MessageBoxService::kIconQuestion);
     if (answer != MessageBoxService::kIdYes && answer != MessageBoxService::kIdNo) return;
+    // The box pumps messages: songs may have moved or gone meanwhile, so the
+    // song is looked up again and its row found by its key.
+    index = SongIndexOf(index, song.songPath);
+    if (index < 0) return;
     if (answer == MessageBoxService::kIdYes && !song.songLyrics.empty() &&
         s_.files.FileExists(song.songLyrics))
         doomed.push_back(song.songLyrics);
@@ -153,7 +164,7 @@ void CJukeBox::RemovePhysically(std::int32_t position, std::int32_t index) {
     if (MCI1_->fileName() == song.songPath) MCI1_->CloseFile();
     // A deletion the user declined in the shell's own question keeps the song listed.
     if (!doomed.empty() && !s_.shell.Recycle(doomed)) return;
-    RemoveByIndex(position);
+    RemoveByKey(KeyToStr(index));
 }
 
 void CJukeBox::CalculateSelectedLength() {

@@ -167,6 +167,24 @@ TEST_F(JukeBoxTest, AFailedSegueLetsThePreviousSongFinishThenRetriesOnceBeforeRe
     EXPECT_EQ(mci.Playing(), Files{Path("c")}) << "No goes on with the next song";
 }
 
+TEST_F(JukeBoxTest, ASongStartedAfterASilentSegueFailureStillSegues) {
+    Options.SetSegueSeconds(5);
+    Song("a", 30);
+    Song("bad", 30);
+    Song("c", 30);
+    Song("d", 30);
+    mci.unopenable.insert(Path("bad"));
+    Play("a");
+    mci.MoveTo(Path("a"), 26000);
+    box.MMCStatusUpdate();
+    ASSERT_EQ(mci.Playing(), Files{Path("a")});
+
+    Play("c");
+    mci.MoveTo(Path("c"), 26000);
+    box.MMCStatusUpdate();
+    EXPECT_EQ(mci.Playing(), (Files{Path("c"), Path("d")}));
+}
+
 TEST_F(JukeBoxTest, AnUnplayableFileAsksAndYesRemovesIt) {
     Song("a");
     Song("b");
@@ -334,6 +352,47 @@ TEST_F(JukeBoxTest, RemovingTheSelectionInOnePassEqualsRemovingRowsFromTheLast) 
         EXPECT_EQ(twins.inOnePass.console.labels[ConsoleView::kCountLabel],
                   twins.byRow.console.labels[ConsoleView::kCountLabel]);
     }
+}
+
+// While the Recycle Bin question is open the playing song ends, the next one
+// is unplayable and removed automatically, and the asked-about song moves.
+TEST_F(JukeBoxTest, RecyclingActsOnTheAskedAboutSongWhateverMovedWhileTheBoxWasOpen) {
+    for (const char* name : {"s0", "s1", "s2", "s3"}) Song(name);
+    files.files.erase(Path("s0"));
+    Options.SetErrorAction(2);
+    box.list.repeatAll = true;
+    Play("s3");
+    messages.whileOpen = [&] { mci.Finish(Path("s3")); };
+    messages.answers = {MessageBoxService::kIdNo};
+    box.RemovePhysically(IndexOf("s3"));
+    EXPECT_EQ(shell.recycled, std::vector<std::vector<std::string>>{{Path("s3")}});
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"s1", "s2"}));
+    EXPECT_EQ(mci.Playing(), Files{Path("s1")});
+}
+
+// While the play-error question is open another album is handed over and plays.
+TEST_F(JukeBoxTest, ThePlayErrorAnswerConcernsOnlyTheSongThatFailed) {
+    Options.SetAutoPlay(true);
+    Song("b");
+    Song("c");
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 0));
+    box.Clear();
+    box.AddByPath(Path("a"));  // no such file
+    messages.whileOpen = [&] {
+        box.Clear();
+        box.PlayFile("C:\\x.alb");
+    };
+    messages.answers = {MessageBoxService::kIdYes};
+    Play("a");
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"b", "c"}));
+    EXPECT_EQ(mci.Playing(), Files{Path("b")});
+
+    // Still the failed song when the box closes: Yes removes it.
+    Song("d");
+    files.files.erase(Path("d"));
+    messages.answers = {MessageBoxService::kIdYes};
+    Play("d");
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"b", "c"}));
 }
 
 TEST_F(JukeBoxTest, AFileIsAddedOnceWhateverItsSpellingUnlessDuplicatesAreAllowed) {
