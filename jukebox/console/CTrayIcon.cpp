@@ -39,6 +39,7 @@ bool CTrayIcon::Add(HWND owner, HICON iconH, const std::string& tip) {
     data_.hIcon = iconH;
     CopyTip(data_, tip);
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    retriesLeft_ = kRetries;
     hook_ = std::make_unique<Win32WindowHook>(
         owner, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
             result = 0;
