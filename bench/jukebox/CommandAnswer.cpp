@@ -1,7 +1,8 @@
 // Runs console commands in a running program and times how soon its window
-// answers again after each: the command is posted as WM_COMMAND, then the list
-// view is asked its row count with a sent message, which the window's thread
-// takes only once the command has finished. Prints one line per command:
+// answers again after each: the command is sent as WM_COMMAND, which returns
+// once the console has run it, then the list view is asked its row count.
+// (A posted command would come too late: the window's thread takes sent
+// messages before posted ones.) Prints one line per command:
 //   <command id> <seconds> <row count>
 //
 // usage: CommandAnswer <caption> <timeout ms> <command id>...
@@ -25,7 +26,9 @@ int main(int argc, char** argv) {
     for (int i = 3; i < argc; ++i) {
         const auto id = static_cast<WPARAM>(std::strtoul(argv[i], nullptr, 10));
         QueryPerformanceCounter(&start);
-        if (!PostMessageA(window, WM_COMMAND, id, 0)) return 1;
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutA(window, WM_COMMAND, id, 0, SMTO_NORMAL, timeout, &ignored))
+            return 1;
         DWORD_PTR count = 0;
         if (!SendMessageTimeoutA(list, LVM_GETITEMCOUNT, 0, 0, SMTO_NORMAL, timeout, &count))
             return 1;

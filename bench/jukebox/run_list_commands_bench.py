@@ -12,10 +12,10 @@ Build first:
 
 How it measures: the album and the settings (auto-play off) are made as
 run_open_album_bench.py makes them, in the same private prefix and on a private
-Xvfb display. Once the album's caption shows, CommandAnswer.exe posts each
-command as WM_COMMAND to the console and sends the list view LVM_GETITEMCOUNT;
-the time is from the post to the answer, which the console gives only when the
-command has finished. Every process started is ended by its id.
+Xvfb display. Once the album's caption shows, CommandAnswer.exe sends each
+command as WM_COMMAND to the console, which returns when the command has run,
+and then sends the list view LVM_GETITEMCOUNT; the time is from sending the
+command to the list's answer. Every process started is ended by its id.
 """
 import argparse
 import os
@@ -32,6 +32,7 @@ TARGET_SECONDS = 5.0
 COMMANDS = (("sort by title", 1801), ("Remove > Duplicates", 1701), ("Select All", 1309),
             ("Remove > Selected", 1700))
 OPEN_TIMEOUT = 120.0
+ANSWER_LIMIT_MS = 120000
 
 
 def measure(bench, album):
@@ -47,7 +48,8 @@ def measure(bench, album):
                 raise MeasureError("the album did not open")
             time.sleep(0.1)
         output = bench.run(["wine", os.path.join(bench.win_bin, "CommandAnswer.exe"), caption,
-                            "60000", *(str(command) for _, command in COMMANDS)], timeout=600)
+                            str(ANSWER_LIMIT_MS), *(str(command) for _, command in COMMANDS)],
+                           timeout=600, check=False)
         return [line.split() for line in output.splitlines() if line.strip()]
     finally:
         bench.end_program(program)
@@ -65,12 +67,12 @@ def main():
         bench.start_wine()
         album = bench.write_albums(folder)[SONGS]
         lines = measure(bench, album)
-        if len(lines) != len(COMMANDS):
-            raise MeasureError(f"CommandAnswer.exe answered {len(lines)} of {len(COMMANDS)}")
         print(f"{'command on ' + format(SONGS, ',') + ' songs':<32} {'answer s':>9} {'rows':>8}")
         for (name, _), (_, seconds, rows) in zip(COMMANDS, lines):
             print(f"{name:<32} {float(seconds):>9.2f} {int(rows):>8}   target {TARGET_SECONDS:.0f} s")
-        return 0
+        for name, _ in COMMANDS[len(lines):]:
+            print(f"{name:<32} no answer within {ANSWER_LIMIT_MS / 1000:.0f} s (or not reached)")
+        return 0 if len(lines) == len(COMMANDS) else 1
     except (MeasureError, OSError, subprocess.TimeoutExpired) as error:
         print(f"could not measure: {error}", file=sys.stderr)
         return 1
