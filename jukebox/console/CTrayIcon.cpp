@@ -58,7 +58,10 @@ void CTrayIcon::Delete() {
 
 // At logon the shell may not take icons yet: the add is tried again for a while.
 void CTrayIcon::TryAdd() {
-    added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    // "TaskbarCreated" also comes when the shell kept the icon (a display
+    // change): then the add fails and the modify finds it.
+    added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE ||
+             Shell_NotifyIconA(NIM_MODIFY, &data_) != FALSE;
     if (added_) {
         KillTimer(data_.hWnd, kRetryTimer);
         retriesLeft_ = kRetries;
