@@ -157,8 +157,8 @@ private:
     RowTexts TextsOf(const CSong& song) const;
     void AddRow(std::int32_t index);
     void ShowCount();
-    // The song with this path: at index when it is still there, else wherever
-    // it went; -1 when the list no longer holds it.
+    // The song that was at index with this path: still at index, or wherever
+    // it went; -1 when the list no longer holds it or index named no song.
     std::int32_t SongIndexOf(std::int32_t index, const std::string& path) const;
     void RemoveRowsInOrder(const std::vector<std::int32_t>& positions);
     void RemoveSong(std::int32_t index, Removal& removal);

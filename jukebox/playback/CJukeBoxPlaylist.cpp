@@ -138,7 +138,8 @@ void CJukeBox::RemoveDuplicates() {
 }
 
 std::int32_t CJukeBox::SongIndexOf(std::int32_t index, const std::string& path) const {
-    if (index >= 0 && index < list.nSongs() && list.song(index).songPath == path) return index;
+    if (index < 0) return -1;
+    if (index < list.nSongs() && list.song(index).songPath == path) return index;
     for (std::int32_t i = 0; i < list.nSongs(); ++i)
         if (list.song(i).songPath == path) return i;
     return -1;
