@@ -38,22 +38,50 @@ bool CTrayIcon::Add(HWND owner, HICON iconH, const std::string& tip) {
     data_.uCallbackMessage = kCallbackMessage;
     data_.hIcon = iconH;
     CopyTip(data_, tip);
-    added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE;
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    retriesLeft_ = kRetries;
     hook_ = std::make_unique<Win32WindowHook>(
-        owner, [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        owner, [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
             result = 0;
-            return OnMessage(message, lParam);
+            return OnMessage(message, wParam, lParam);
         });
+    TryAdd();
     return added_;
 }
 
 void CTrayIcon::Delete() {
+    if (data_.hWnd) KillTimer(data_.hWnd, kRetryTimer);
     if (added_) Shell_NotifyIconA(NIM_DELETE, &data_);
     added_ = false;
     hook_.reset();
 }
 
-bool CTrayIcon::OnMessage(UINT message, LPARAM lParam) {
+// At logon the shell may not take icons yet: the add is tried again for a while.
+void CTrayIcon::TryAdd() {
+    // "TaskbarCreated" also comes when the shell kept the icon (a display
+    // change): then the add fails and the modify finds it.
+    added_ = Shell_NotifyIconA(NIM_ADD, &data_) != FALSE ||
+             Shell_NotifyIconA(NIM_MODIFY, &data_) != FALSE;
+    if (added_) {
+        KillTimer(data_.hWnd, kRetryTimer);
+        retriesLeft_ = kRetries;
+        return;
+    }
+    if (retriesLeft_-- > 0) SetTimer(data_.hWnd, kRetryTimer, kRetryMs, nullptr);
+}
+
+bool CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        // A restarted shell has forgotten every icon.
+        retriesLeft_ = kRetries;
+        TryAdd();
+        return false;
+    }
+    if (message == WM_TIMER && wParam == kRetryTimer) {
+        KillTimer(data_.hWnd, kRetryTimer);
+        if (!added_) TryAdd();
+        return true;
+    }
     if (message != kCallbackMessage) return false;
     Click(static_cast<int>(lParam));
     return true;

@@ -37,14 +37,25 @@ public:
     void Click(int message);
     // Replaces an icon added before. The owner's messages are taken even when
     // the shell refuses the icon; the result says whether the shell took it.
+    // A refused icon is tried again for a while, and the icon is added again
+    // when the shell restarts ("TaskbarCreated").
     bool Add(HWND owner, HICON iconH, const std::string& tip);
     void Delete();
+    // True while the shell shows the icon: only then may the owner hide.
+    bool Shown() const { return added_; }
 
 private:
-    bool OnMessage(UINT message, LPARAM lParam);
+    static constexpr UINT_PTR kRetryTimer = 0x5452;
+    static constexpr UINT kRetryMs = 2000;
+    static constexpr int kRetries = 150;
+
+    void TryAdd();
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     NOTIFYICONDATAA data_{};
     bool added_ = false;
+    UINT taskbarCreated_ = 0;
+    int retriesLeft_ = kRetries;
     ClickEvent onClick_;
     std::unique_ptr<Win32WindowHook> hook_;
 };

@@ -7,6 +7,7 @@ add_library(jukebox_console_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CFormUtils.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CRecentFiles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CWaitCursor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HandOverQueue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IconCacheKey.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LongPath.cpp
@@ -23,6 +24,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/CTreeView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListImages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MSingleInstance.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SystemLibraries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32BrowseForFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32DesktopShell.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32DirectoryListing.cpp

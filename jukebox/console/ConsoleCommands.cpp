@@ -194,16 +194,13 @@ void ConsoleCommands::mnuPlayList_Click(std::int32_t index) {
 
 void ConsoleCommands::mnuRemove_Click(std::int32_t index) {
     switch (index) {
-    case 0:
-        for (std::int32_t i = s_.rows.Count(); i >= 1; --i)
-            if (i <= s_.rows.Count() && s_.rows.IsSelected(i)) s_.box.RemoveByIndex(i);
-        break;
+    case 0: s_.box.RemoveSelected(); break;
     case 1: s_.box.RemoveDuplicates(); break;
     case 2: s_.box.RemoveDead(); break;
     case 3:
         for (std::int32_t i = s_.rows.Count(); i >= 1; --i)
             if (i <= s_.rows.Count() && s_.rows.IsSelected(i))
-                s_.box.RemovePhysically(i, s_.rows.KeyOfIndex(i));
+                s_.box.RemovePhysically(s_.rows.KeyOfIndex(i));
         break;
     default: break;
     }

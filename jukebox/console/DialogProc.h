@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <exception>
+#include "jukebox/console/CallbackGuard.h"
 
 namespace brambletune {
 
@@ -20,12 +20,9 @@ INT_PTR CALLBACK DialogProcOf(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     auto* self = reinterpret_cast<Form*>(GetWindowLongPtrA(dialog, DWLP_USER));
     // After the unload the object may already serve a new dialog.
     if (!self || self->dialog_ != dialog) return FALSE;
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        MessageBoxA(dialog, e.what(), "Brambletune", MB_OK | MB_ICONERROR);
-        return TRUE;
-    }
+    INT_PTR result = TRUE;
+    RunGuarded(dialog, [&] { result = self->OnMessage(message, wParam, lParam); });
+    return result;
 }
 
 }  // namespace brambletune

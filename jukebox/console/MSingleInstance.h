@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "jukebox/console/HandOverQueue.h"
 #include "jukebox/console/Win32WindowHook.h"
 
 namespace brambletune {
@@ -17,13 +18,15 @@ class RegistryStore;
 std::string InstanceMessageName();
 
 // One instance of the program per user session owns the console. The first
-// instance holds a named mutex for as long as this object lives; a later one
+// instance owns a named mutex for as long as this object lives; a later one
 // hands its command-line path over through the registry value "Instances" and
-// a broadcast of the registered instance message, which the first instance's
-// hook on the console window turns into a call of its starter.
+// the registered instance message, which the first instance's hook on the
+// console window answers (non-zero: taken) and keeps in a queue until the
+// console is ready for it.
 class MSingleInstance {
 public:
     using Starter = std::function<void(const std::string& path)>;
+    using Predicate = std::function<bool()>;
 
     explicit MSingleInstance(RegistryStore& registry);
     // Unhooks and lets the next start become the first instance.
@@ -32,28 +35,39 @@ public:
     MSingleInstance& operator=(const MSingleInstance&) = delete;
 
     UINT InstanceMessage() const { return instanceMessage_; }
-    // True when another instance of this build was running when this object was made.
+    // True while another instance of this build runs and this one has not taken over.
     bool PrevInstance() const { return prevInstance_; }
 
-    // Writes path to "Instances" and sends the instance message to every
-    // top-level window; returns when they all have handled it.
-    void HandOver(const std::string& path);
+    // Hands path to the running instance; true when it took it. A running
+    // instance that is still starting or already unloading does not: then
+    // this waits until it has gone (or a few seconds) and returns false, and
+    // this instance starts as the first.
+    bool HandOver(const std::string& path);
 
-    // Takes the console's instance messages: each one reads "Instances"
-    // (default "") and calls starter with it. Replaces an earlier hook.
-    void HookInstanceMessages(HWND console, Starter starter);
+    // Takes the console's instance messages before it loads: each hand-over
+    // (the "Instances" value, default "") is answered at once and passed to
+    // starter once Ready was called, no other hand-over runs and busy is
+    // false. While accepting is false (the console unloads) hand-overs are refused.
+    void HookInstanceMessages(HWND console, Starter starter, Predicate busy, Predicate accepting);
+    // The console has made its own start: runs the hand-overs that waited.
+    void Ready();
     // Gives the console its window procedure back, unless another hook has
     // replaced ours since; then ours stays as a pass-through.
     void UnhookInstanceMessages();
 
 private:
-    bool InstanceWindowProc(UINT message, LRESULT& result);
+    bool InstanceWindowProc(UINT message, WPARAM wParam, LRESULT& result);
+    bool SendToRunningInstance() const;
+    void RunWaiting();
 
     RegistryStore& registry_;
     UINT instanceMessage_ = 0;
     HANDLE mutex_ = nullptr;
+    bool ownsMutex_ = false;
     bool prevInstance_ = false;
-    Starter starter_;
+    HWND console_ = nullptr;
+    Predicate accepting_;
+    std::unique_ptr<HandOverQueue> queue_;
     std::unique_ptr<Win32WindowHook> hook_;
 };
 

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "jukebox/console/CWaitCursor.h"
+#include "jukebox/console/CallbackGuard.h"
 #include "jukebox/console/CommandLine.h"
 #include "jukebox/console/LongPath.h"
 #include "jukebox/console/MSingleInstance.h"
+#include "jukebox/console/SystemLibraries.h"
 #include "jukebox/console/Win32MousePointer.h"
 #include "jukebox/console/frmConsole.h"
 #include "jukebox/model/Win32TextCase.h"
@@ -25,14 +27,21 @@ using namespace brambletune;
 // over to the running one otherwise. True when this instance keeps running.
 bool HandleInstances(frmConsole& console, MSingleInstance& instance, const std::string& path) {
     if (instance.PrevInstance()) {
-        if (!path.empty()) instance.HandOver(path);
-        return false;
+        if (path.empty() || instance.HandOver(path)) return false;
+        // The running instance ended meanwhile: this one takes its place.
     }
-    if (!console.Load()) return false;
-    console.Starter(path, true);
+    if (!console.Create()) return false;
+    // Hooked before the load, so a start meanwhile is kept, not broadcast to nobody.
     instance.HookInstanceMessages(
-        console.handle(), [&console](const std::string& handed) { console.Starter(handed, true); });
+        console.handle(), [&console](const std::string& handed) { console.Starter(handed, true); },
+        [&console] { return !IsWindowEnabled(console.handle()); },
+        [&console] { return !console.Unloading(); });
     console.SetUnhookInstanceMessages([&instance] { instance.UnhookInstanceMessages(); });
+    bool loaded = false;
+    RunGuarded(console.handle(), [&] { loaded = console.Load(); });
+    if (!loaded) return false;
+    RunGuarded(console.handle(), [&] { console.Starter(path, true); });
+    instance.Ready();
     return true;
 }
 
@@ -64,6 +73,7 @@ std::string FullPathOf(const std::string& path) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
+    RestrictLibrarySearch();
     // The shell's folder browser and ShellExecute need COM on this thread.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{sizeof(controls),

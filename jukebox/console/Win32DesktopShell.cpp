@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "jukebox/console/SystemLibraries.h"
 #include "jukebox/console/Win32DesktopShell.h"
 
 namespace brambletune {
@@ -20,14 +21,16 @@ bool Win32DesktopShell::ShellOpen(const std::string& file, std::int32_t showComm
 }
 
 void Win32DesktopShell::ShowOpenWith(const std::string& file) {
-    std::string commandLine = "rundll32.exe shell32.dll,OpenAs_RunDLL " + file;
+    // By its full path: a rundll32.exe in the current folder must not run instead.
+    const std::string program = SystemProgramPath("rundll32.exe");
+    std::string commandLine = "\"" + program + "\" shell32.dll,OpenAs_RunDLL " + file;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process))
         return;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -4,6 +4,8 @@
 #include <map>
 #include <vector>
 
+#include "jukebox/console/CallbackGuard.h"
+
 namespace brambletune {
 namespace {
 
@@ -73,7 +75,9 @@ LRESULT CALLBACK Win32WindowHook::SharedProc(HWND window, UINT message, WPARAM w
     for (auto hook = hooks.rbegin(); hook != hooks.rend(); ++hook) {
         if (!IsHooked(window, *hook)) continue;
         LRESULT result = 0;
-        if ((*hook)->handler_(message, wParam, lParam, result)) return result;
+        bool consumed = false;
+        RunGuarded(window, [&] { consumed = (*hook)->handler_(message, wParam, lParam, result); });
+        if (consumed) return result;
     }
     return CallWindowProcA(previous, window, message, wParam, lParam);
 }

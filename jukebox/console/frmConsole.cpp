@@ -3,11 +3,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <exception>
 #include <vector>
 
 #include "jukebox/console/CFormUtils.h"
 #include "jukebox/console/CListView.h"
+#include "jukebox/console/CallbackGuard.h"
 #include "jukebox/console/CRecentFiles.h"
 #include "jukebox/console/LongPath.h"
 #include "jukebox/console/MFindFile.h"
@@ -81,10 +81,6 @@ HFONT MakeFont(int slot, HDC dc) {
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, name.c_str());
 }
 
-void ReportFailure(HWND owner, const char* what) {
-    MessageBoxA(owner, what, "Brambletune", MB_OK | MB_ICONERROR);
-}
-
 }  // namespace
 
 frmConsole::frmConsole(HINSTANCE instance) : instance_(instance) {
@@ -99,7 +95,8 @@ frmConsole::~frmConsole() {
     if (popups_) DestroyMenu(popups_);
 }
 
-bool frmConsole::Load() {
+bool frmConsole::Create() {
+    if (hwnd_) return true;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS;
@@ -112,9 +109,13 @@ bool frmConsole::Load() {
     CreateWindowExA(WS_EX_ACCEPTFILES, kClassName, "Brambletune",
                     WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 460, 350,
                     nullptr, nullptr, instance_, this);
-    if (!hwnd_) return false;
+    return hwnd_ != nullptr;
+}
+
+bool frmConsole::Load() {
+    if (!Create()) return false;
     Form_Load();
-    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_HIDE : SW_SHOW);
+    ShowWindow(hwnd_, IsIconic(hwnd_) && trayIcon_.Shown() ? SW_HIDE : SW_SHOW);
     return true;
 }
 
@@ -127,13 +128,9 @@ LRESULT CALLBACK frmConsole::WindowProc(HWND window, UINT message, WPARAM wParam
     }
     auto* self = reinterpret_cast<frmConsole*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return self->OnMessage(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        // No failure may unwind through the system's window code.
-        ReportFailure(window, e.what());
-        return 0;
-    }
+    LRESULT result = 0;
+    RunGuarded(window, [&] { result = self->OnMessage(message, wParam, lParam); });
+    return result;
 }
 
 LRESULT frmConsole::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -172,6 +169,9 @@ LRESULT frmConsole::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
         OnMouseDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))},
                     message == WM_LBUTTONDBLCLK);
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnLabelClick({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return 0;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) != hwnd_ && reinterpret_cast<HWND>(wParam) != songs_ &&
@@ -386,7 +386,8 @@ void frmConsole::Unload() {
 void frmConsole::Form_Resize(WPARAM sizeType) {
     if (!box_) return;
     if (sizeType == SIZE_MINIMIZED) {
-        ShowWindow(hwnd_, SW_HIDE);
+        // Without an icon to click, a hidden console could never be brought back.
+        if (trayIcon_.Shown()) ShowWindow(hwnd_, SW_HIDE);
         if (song_) song_->Close();
         return;
     }
@@ -487,6 +488,11 @@ void frmConsole::OnMouseDown(POINT at, bool doubleClick) {
         return;
     }
     formUtils_->Move();
+    OnLabelClick(at);
+}
+
+// Either button runs a label's action; only the left one drags the window.
+void frmConsole::OnLabelClick(POINT at) {
     const int label = LabelAt(at);
     if (label >= 0) commands_->lbl_MouseDown(label);
 }
@@ -498,6 +504,10 @@ void frmConsole::OnSliderMouse(UINT message) {
 }
 
 void frmConsole::OnDrop(HDROP drop) {
+    if (!DroppedOnPlaylist(drop)) {
+        DragFinish(drop);
+        return;
+    }
     std::vector<std::string> files;
     const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
@@ -507,7 +517,23 @@ void frmConsole::OnDrop(HDROP drop) {
         files.push_back(std::move(path));
     }
     DragFinish(drop);
-    commands_->Drop(files);
+    // A folder search pumps messages: the console stays closed to the user
+    // until it is done, so it cannot be closed under the search.
+    EnableWindow(hwnd_, FALSE);
+    RunGuarded(hwnd_, [&] { commands_->Drop(files); });
+    EnableWindow(hwnd_, TRUE);
+}
+
+// The whole console accepts files so the list view's drops reach it; only those
+// on the playlist are taken.
+bool frmConsole::DroppedOnPlaylist(HDROP drop) const {
+    POINT at{};
+    DragQueryPoint(drop, &at);
+    if (!IsWindowVisible(songs_)) return false;
+    RECT list;
+    GetWindowRect(songs_, &list);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&list), 2);
+    return PtInRect(&list, at) != FALSE;
 }
 
 HMENU frmConsole::SubMenu(ConsoleMenu menu) const {

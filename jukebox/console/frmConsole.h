@@ -40,8 +40,12 @@ public:
     frmConsole(const frmConsole&) = delete;
     frmConsole& operator=(const frmConsole&) = delete;
 
-    // Creates the window and runs its load; false when the window could not be made.
+    // Creates the window, hidden and not yet loaded; false when it could not be made.
+    bool Create();
+    // Creates the window unless done, then runs its load; false when the window could not be made.
     bool Load();
+    // True from the start of the unload: the console takes no more work.
+    bool Unloading() const { return unloading_; }
     HWND handle() const { return hwnd_; }
     // Keys the console sees before its controls, then its shortcuts; true when
     // the message was used up.
@@ -130,7 +134,9 @@ private:
     LRESULT OnNotify(NMHDR& header);
     void OnPaint();
     void OnMouseDown(POINT at, bool doubleClick);
+    void OnLabelClick(POINT at);
     void OnDrop(HDROP drop);
+    bool DroppedOnPlaylist(HDROP drop) const;
     void OnSliderMouse(UINT message);
     void CreateControls();
     void CreateTooltips();

@@ -218,6 +218,8 @@ bool CJukeBox::StartCurrent(float fraction) {
         ShowNowPlaying();
         failures_ = 0;
         playError_.segueFailed = false;
+        // A start after a silent segue failure must not swallow the next advance.
+        advanceAllowed_ = true;
         // A song started from the console segues too, even after a short song
         // disarmed the check.
         segueArmed_ = true;
@@ -250,11 +252,20 @@ void CJukeBox::HandlePlayError(const std::string& text) {
     default: break;
     }
     const std::string title = HasCurrent() ? list.song(current_).songTitle : "";
+    const std::int32_t failed = current_;
+    const std::string failedPath = HasCurrent() ? list.song(current_).songPath : "";
     const int answer = s_.messages.Show(
         "The file '" + title + "' could not be played.  The error message was:\r\n\r\n" + text +
             "\r\n\r\nRemove file from Playlist?",
         "Error playing file",
         MessageBoxService::kYesNoCancel | MessageBoxService::kIconExclamation);
+    // The box pumps messages: a song may have ended or an album been handed
+    // over meanwhile. The answer then concerns only the song that failed.
+    if (failed != current_ || SongIndexOf(failed, failedPath) != failed) {
+        const std::int32_t index = SongIndexOf(failed, failedPath);
+        if (answer == MessageBoxService::kIdYes && index >= 0) RemoveByKey(KeyToStr(index));
+        return;
+    }
     if (answer == MessageBoxService::kIdYes)
         RemoveCurrentAfterError();
     else if (answer == MessageBoxService::kIdNo)

@@ -111,9 +111,12 @@ public:
     std::int32_t Find(std::uintptr_t owner, const CSong& criteria, std::int32_t start);
     void RemoveByIndex(std::int32_t position);
     void RemoveByKey(const std::string& key);
+    // Removes the songs of the selected rows.
+    void RemoveSelected();
     void RemoveDead();
     void RemoveDuplicates();
-    void RemovePhysically(std::int32_t position, std::int32_t index);
+    // Asks, then sends the song's file (and lyrics) to the Recycle Bin and removes the song.
+    void RemovePhysically(std::int32_t index);
     void CalculateSelectedLength();
     void Clear();
     // The song of the selected row; an empty song when nothing is selected.
@@ -161,6 +164,9 @@ private:
     RowTexts TextsOf(const CSong& song) const;
     void AddRow(std::int32_t index);
     void ShowCount();
+    // The song that was at index with this path: still at index, or wherever
+    // it went; -1 when the list no longer holds it or index named no song.
+    std::int32_t SongIndexOf(std::int32_t index, const std::string& path) const;
     void RemoveRowsInOrder(const std::vector<std::int32_t>& positions);
     void RemoveSong(std::int32_t index, Removal& removal);
 

@@ -1,5 +1,6 @@
 // The playlist side of the engine: adding, removing, finding and selecting
 // songs, keeping the song list, the rows and the current song in step.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -48,11 +49,11 @@ void CJukeBox::AddByPath(const std::string& path) {
     Add(song);
 }
 
-// Removes the songs of the rows at the given positions (ascending), with the
-// same result as removing them one at a time in that order: each removal moves
-// the last song into the freed index, and the row, current and last indices
-// that named the moved song follow it. The rows go in one pass at the end, so
-// removing many rows costs one walk over the list instead of one per row.
+// Removes the songs of the rows at the given positions, with the same result
+// as removing them one at a time in that order: each removal moves the last
+// song into the freed index, and the row, current and last indices that named
+// the moved song follow it. The rows go in one pass at the end, so removing
+// many rows costs one walk over the list instead of one per row.
 void CJukeBox::RemoveRowsInOrder(const std::vector<std::int32_t>& positions) {
     if (positions.empty()) return;
     Removal removal;
@@ -63,7 +64,9 @@ void CJukeBox::RemoveRowsInOrder(const std::vector<std::int32_t>& positions) {
             static_cast<std::int32_t>(removal.doomed.size());
         removal.doomed.push_back(index);
     }
-    s_.rows.RemoveRows(positions);
+    std::vector<std::int32_t> ascending(positions);
+    std::sort(ascending.begin(), ascending.end());
+    s_.rows.RemoveRows(ascending);
     for (std::size_t k = 0; k < removal.doomed.size(); ++k) RemoveSong(removal.doomed[k], removal);
     ShowCount();
     dirty = true;
@@ -102,6 +105,15 @@ void CJukeBox::RemoveByKey(const std::string& key) {
     if (position > 0) RemoveRowsInOrder({position});
 }
 
+// The selected rows go from the last to the first, the order in which the
+// songs have always been removed, so the song order and indices stay as before.
+void CJukeBox::RemoveSelected() {
+    std::vector<std::int32_t> selected;
+    for (std::int32_t p = s_.rows.Count(); p >= 1; --p)
+        if (s_.rows.IsSelected(p)) selected.push_back(p);
+    RemoveRowsInOrder(selected);
+}
+
 void CJukeBox::RemoveDead() {
     std::vector<std::int32_t> dead;
     for (std::int32_t p = 1; p <= s_.rows.Count(); ++p)
@@ -128,7 +140,15 @@ void CJukeBox::RemoveDuplicates() {
     s_.rows.SetSort(sortIdx, sortOrd);
 }
 
-void CJukeBox::RemovePhysically(std::int32_t position, std::int32_t index) {
+std::int32_t CJukeBox::SongIndexOf(std::int32_t index, const std::string& path) const {
+    if (index < 0) return -1;
+    if (index < list.nSongs() && list.song(index).songPath == path) return index;
+    for (std::int32_t i = 0; i < list.nSongs(); ++i)
+        if (list.song(i).songPath == path) return i;
+    return -1;
+}
+
+void CJukeBox::RemovePhysically(std::int32_t index) {
     if (index < 0 || index >= list.nSongs()) return;
     const CSong song = list.song(index);
     // The shell deletes a relative path for good, and against whatever folder is current.
@@ -143,6 +163,10 @@ void CJukeBox::RemovePhysically(std::int32_t position, std::int32_t index) {
         song.songTitle + " will be sent to the Recycle Bin.\r\nDelete the lyrics as well?",
         "Delete file", MessageBoxService::kYesNoCancel | MessageBoxService::kIconQuestion);
     if (answer != MessageBoxService::kIdYes && answer != MessageBoxService::kIdNo) return;
+    // The box pumps messages: songs may have moved or gone meanwhile, so the
+    // song is looked up again and its row found by its key.
+    index = SongIndexOf(index, song.songPath);
+    if (index < 0) return;
     if (answer == MessageBoxService::kIdYes && !song.songLyrics.empty() &&
         s_.files.FileExists(song.songLyrics))
         doomed.push_back(song.songLyrics);
@@ -150,7 +174,7 @@ void CJukeBox::RemovePhysically(std::int32_t position, std::int32_t index) {
     if (MCI1_->fileName() == song.songPath) MCI1_->CloseFile();
     // A deletion the user declined in the shell's own question keeps the song listed.
     if (!doomed.empty() && !s_.shell.Recycle(doomed)) return;
-    RemoveByIndex(position);
+    RemoveByKey(KeyToStr(index));
 }
 
 void CJukeBox::CalculateSelectedLength() {

@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include "jukebox/console/CallbackGuard.h"
+
 namespace brambletune {
 
 // What the window procedure finds through GWLP_USERDATA.
@@ -55,7 +57,10 @@ LRESULT CALLBACK Win32MciNotifyWindow::NotifyProc(HWND hwnd, UINT message, WPARA
         return CallWindowProcA(link->previous, hwnd, message, wParam, lParam);
     if (link->released || !link->handler) return 0;
     ++link->noticesRunning;
-    link->handler(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+    // The counter comes down whatever the handler does, or the window's clean-up never runs.
+    RunGuarded(nullptr, [&] {
+        link->handler(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam));
+    });
     --link->noticesRunning;
     if (link->released && link->noticesRunning == 0) {
         Destroy(*link);

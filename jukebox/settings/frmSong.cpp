@@ -80,11 +80,24 @@ void frmSong::ShowFind(CSong& criteria) {
 
 // Each mode keeps its own placement, so the window is made after the mode is set.
 void frmSong::Close() {
-    if (dialog_) logic_.cmdSong_Click(SongDialog::kClose);
+    // A second close while the save question of the first is open would ask again.
+    if (!dialog_ || closing_) return;
+    closing_ = true;
+    try {
+        logic_.cmdSong_Click(SongDialog::kClose);
+    } catch (...) {
+        closing_ = false;
+        throw;
+    }
+    closing_ = false;
 }
 
 bool frmSong::Open(SongDialog::Mode mode) {
+    // The save question pumps messages while the dialog's procedure is still
+    // running: a new mode now would destroy the dialog under it.
+    if (closing_) return false;
     Close();
+    if (dialog_) return false;
     logic_.SetMode(mode);
     CreateDialogParamA(instance_, MAKEINTRESOURCEA(IDD_SONG), owner_, DialogProcOf<frmSong>,
                        reinterpret_cast<LPARAM>(this));
@@ -107,7 +120,7 @@ INT_PTR frmSong::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX: return OnColor(reinterpret_cast<HDC>(wParam));
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
-    case WM_CLOSE: logic_.cmdSong_Click(SongDialog::kClose); return TRUE;
+    case WM_CLOSE: Close(); return TRUE;
     case WM_DESTROY: Form_Unload(); return FALSE;
     default: return FALSE;
     }
@@ -121,9 +134,12 @@ INT_PTR frmSong::OnColor(HDC dc) {
 
 void frmSong::OnCommand(WORD id, WORD code) {
     if (id == IDCANCEL) {
-        logic_.cmdSong_Click(SongDialog::kClose);
+        Close();
     } else if (id >= IDC_SONG_CMD && id < IDC_SONG_CMD + kButtons && code == BN_CLICKED) {
-        logic_.cmdSong_Click(id - IDC_SONG_CMD);
+        if (id - IDC_SONG_CMD == SongDialog::kClose)
+            Close();
+        else
+            logic_.cmdSong_Click(id - IDC_SONG_CMD);
     } else if (id >= IDC_SONG_TXT && id < IDC_SONG_TXT + SongDialog::kBoxes) {
         if (code == EN_CHANGE) logic_.txt_Change(id - IDC_SONG_TXT);
         if (code == EN_SETFOCUS) SendDlgItemMessageA(dialog_, id, EM_SETSEL, 0, -1);

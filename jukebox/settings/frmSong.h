@@ -74,6 +74,7 @@ private:
     RegistryStore& registry_;
     SongDialog logic_;
     HWND dialog_ = nullptr;
+    bool closing_ = false;  // the close (and its save question) is under way
     HWND tooltip_ = nullptr;
     HMENU menu_ = nullptr;
     HBRUSH background_ = nullptr;

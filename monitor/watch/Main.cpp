@@ -6,6 +6,7 @@
 #include "monitor/watch/MonitorSettings.h"
 #include "monitor/watch/RegistrySettingsStore.h"
 #include "monitor/watch/SingleInstance.h"
+#include "monitor/watch/SystemLibraries.h"
 #include "monitor/watch/WatcherWindow.h"
 
 using namespace vigilon;
@@ -29,6 +30,7 @@ private:
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    RestrictLibrarySearch();
     RegistrySettingsStore store;
     const bool hiddenStart = ReadAutoStart(store);
 

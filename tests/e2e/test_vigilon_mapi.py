@@ -1,5 +1,6 @@
 """Vigilon mails its summary through Simple MAPI: our recording MAPI32.DLL stands in
-for the mail client, beside a copy of the program."""
+for the mail client in the prefix's system folder, the only place the program loads
+libraries from."""
 import os
 import re
 import shutil
@@ -17,10 +18,24 @@ class VigilonMapi(VigilonCase):
         self.app = os.path.join(self.tmp, "app")
         os.makedirs(self.app)
         shutil.copy(os.path.join(BUILD, "bin", "Vigilon.exe"), self.app)
-        shutil.copy(FAKE_MAPI, self.app)
+        self.install_fake_mapi()
         self.log = os.path.join(self.tmp, "mapi.log")
         self.configure(AutoStart="1", Nsecs="5", SoundAlarm="0", MAPI="1", Subject="Folder changes",
                        NumRecip="2", Recip1="first@example.org", Recip2="second@example.org")
+
+    def install_fake_mapi(self):
+        """Puts the fake in the system folder for this test; the original comes back after."""
+        system_mapi = os.path.join(self.env["WINEPREFIX"], "drive_c", "windows", "system32",
+                                   "mapi32.dll")
+        with open(system_mapi, "rb") as f:
+            original = f.read()
+
+        def restore():
+            with open(system_mapi, "wb") as f:
+                f.write(original)
+
+        self.addCleanup(restore)
+        shutil.copy(FAKE_MAPI, system_mapi)
 
     def start_with_fake(self, script=""):
         return self.start_active(path=os.path.join(self.app, "Vigilon.exe"), extra_env={

@@ -3,6 +3,8 @@
 // and printing. Tests judge what is heard and shown, not the commands sent.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <random>
 #include <set>
 
 #include "jukebox/doubles/AsciiTextCase.h"
@@ -165,6 +167,24 @@ TEST_F(JukeBoxTest, AFailedSegueLetsThePreviousSongFinishThenRetriesOnceBeforeRe
     EXPECT_EQ(mci.Playing(), Files{Path("c")}) << "No goes on with the next song";
 }
 
+TEST_F(JukeBoxTest, ASongStartedAfterASilentSegueFailureStillSegues) {
+    Options.SetSegueSeconds(5);
+    Song("a", 30);
+    Song("bad", 30);
+    Song("c", 30);
+    Song("d", 30);
+    mci.unopenable.insert(Path("bad"));
+    Play("a");
+    mci.MoveTo(Path("a"), 26000);
+    box.MMCStatusUpdate();
+    ASSERT_EQ(mci.Playing(), Files{Path("a")});
+
+    Play("c");
+    mci.MoveTo(Path("c"), 26000);
+    box.MMCStatusUpdate();
+    EXPECT_EQ(mci.Playing(), (Files{Path("c"), Path("d")}));
+}
+
 TEST_F(JukeBoxTest, AnUnplayableFileAsksAndYesRemovesIt) {
     Song("a");
     Song("b");
@@ -259,6 +279,120 @@ TEST_F(JukeBoxTest, RemoveDuplicatesKeepsOneOfEachFileAndTheSortOrder) {
     EXPECT_EQ(box.list.song(1).songPath, Path("y"));
     EXPECT_EQ(box.list.song(2).songPath, Path("z"));
     for (std::int32_t i = 0; i < 3; ++i) EXPECT_GT(rows.IndexOfKey(KeyToStr(i)), 0);
+}
+
+// Two engines with the same songs, sort, selection, current and last song:
+// one removes the selected rows one by one from the last to the first, the
+// other in one pass. Songs, rows, current and last song must come out the same.
+struct RemovalTwins {
+    SimulatedJukeBox byRow, inOnePass;
+
+    void Each(const std::function<void(SimulatedJukeBox&)>& step) {
+        step(byRow);
+        step(inOnePass);
+    }
+    static std::vector<std::string> Rows(const SimulatedJukeBox& j) {
+        std::vector<std::string> rows;
+        for (std::int32_t p = 1; p <= j.rows.Count(); ++p)
+            rows.push_back(KeyToStr(j.rows.KeyOfIndex(p)) + " " + j.rows.Cell(p, kPathColumn));
+        return rows;
+    }
+    static std::vector<std::string> Songs(const SimulatedJukeBox& j) {
+        std::vector<std::string> songs;
+        for (std::int32_t i = 0; i < j.box.list.nSongs(); ++i)
+            songs.push_back(j.box.list.song(i).songPath);
+        return songs;
+    }
+};
+
+TEST_F(JukeBoxTest, RemovingTheSelectionInOnePassEqualsRemovingRowsFromTheLast) {
+    std::mt19937 random(18);
+    for (int round = 0; round < 60; ++round) {
+        RemovalTwins twins;
+        const int n = 1 + static_cast<int>(random() % 40);
+        const auto column = static_cast<std::int32_t>(1 + random() % kPlaylistColumns);
+        const auto order = static_cast<std::int32_t>(random() % 2);
+        const auto last = static_cast<std::int32_t>(random() % n);
+        const auto current = static_cast<std::int32_t>(random() % n);
+        std::vector<bool> selected;
+        for (int p = 0; p < n; ++p) selected.push_back(random() % 3 == 0);
+        twins.Each([&](SimulatedJukeBox& j) {
+            j.box.Init();
+            for (int i = 0; i < n; ++i) {
+                const std::string path = Path("s" + std::to_string(i));
+                j.files.files[path] = "audio";
+                j.mci.lengths[path] = 30000;
+                j.box.AddByPath(path);
+            }
+            j.rows.SetSort(column, order);
+            for (const std::int32_t index : {last, current}) {
+                j.rows.SetSelectedItem(j.rows.IndexOfKey(KeyToStr(index)));
+                j.box.SetCurrentSong();
+                j.box.PlaySong(0);
+                j.box.UpdateLastSong();
+            }
+            for (int p = 0; p < n; ++p)
+                j.rows.SetSelected(p + 1, selected[static_cast<std::size_t>(p)]);
+        });
+        for (std::int32_t p = twins.byRow.rows.Count(); p >= 1; --p)
+            if (twins.byRow.rows.IsSelected(p)) twins.byRow.box.RemoveByIndex(p);
+        twins.inOnePass.box.RemoveSelected();
+
+        SCOPED_TRACE("round " + std::to_string(round));
+        EXPECT_EQ(RemovalTwins::Songs(twins.inOnePass), RemovalTwins::Songs(twins.byRow));
+        EXPECT_EQ(RemovalTwins::Rows(twins.inOnePass), RemovalTwins::Rows(twins.byRow));
+        EXPECT_EQ(twins.inOnePass.box.CurrentIndex(), twins.byRow.box.CurrentIndex());
+        EXPECT_EQ(twins.inOnePass.mci.Playing(), twins.byRow.mci.Playing());
+        // Back at the start of a song returns to the last song, where one is left.
+        twins.Each([](SimulatedJukeBox& j) {
+            j.console.slider = 0;
+            j.box.BackButton();
+        });
+        EXPECT_EQ(twins.inOnePass.box.CurrentIndex(), twins.byRow.box.CurrentIndex());
+        EXPECT_EQ(twins.inOnePass.console.labels[ConsoleView::kCountLabel],
+                  twins.byRow.console.labels[ConsoleView::kCountLabel]);
+    }
+}
+
+// While the Recycle Bin question is open the playing song ends, the next one
+// is unplayable and removed automatically, and the asked-about song moves.
+TEST_F(JukeBoxTest, RecyclingActsOnTheAskedAboutSongWhateverMovedWhileTheBoxWasOpen) {
+    for (const char* name : {"s0", "s1", "s2", "s3"}) Song(name);
+    files.files.erase(Path("s0"));
+    Options.SetErrorAction(2);
+    box.list.repeatAll = true;
+    Play("s3");
+    messages.whileOpen = [&] { mci.Finish(Path("s3")); };
+    messages.answers = {MessageBoxService::kIdNo};
+    box.RemovePhysically(IndexOf("s3"));
+    EXPECT_EQ(shell.recycled, std::vector<std::vector<std::string>>{{Path("s3")}});
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"s1", "s2"}));
+    EXPECT_EQ(mci.Playing(), Files{Path("s1")});
+}
+
+// While the play-error question is open another album is handed over and plays.
+TEST_F(JukeBoxTest, ThePlayErrorAnswerConcernsOnlyTheSongThatFailed) {
+    Options.SetAutoPlay(true);
+    Song("b");
+    Song("c");
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 0));
+    box.Clear();
+    box.AddByPath(Path("a"));  // no such file
+    messages.whileOpen = [&] {
+        box.Clear();
+        box.PlayFile("C:\\x.alb");
+    };
+    messages.answers = {MessageBoxService::kIdYes};
+    Play("a");
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"b", "c"}));
+    EXPECT_EQ(mci.Playing(), Files{Path("b")});
+
+    // Still the failed song when the box closes: Yes removes it.
+    Song("d");
+    files.files.erase(Path("d"));
+    messages.answers = {MessageBoxService::kIdYes};
+    Play("d");
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"b", "c"}));
 }
 
 TEST_F(JukeBoxTest, AFileIsAddedOnceWhateverItsSpellingUnlessDuplicatesAreAllowed) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <stdexcept>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +28,18 @@ WNDPROC CurrentProc(HWND window) {
     return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
 }
 
+// Dispatches this thread's messages until done() or the time is up; true when done.
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        if (done()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
 std::string StoredInstances(RegistryStore& registry) {
     return GetRegString(registry, RegistryStore::kCurrentUser, kSettingsRoot, "Instances", "?");
 }
@@ -38,12 +50,13 @@ protected:
         WNDCLASSA wc{};
         wc.lpfnWndProc = ConsoleProc;
         wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SingleInstanceTest";
+        // The hand-over asks only windows of the console's class.
+        wc.lpszClassName = "frmConsole";
         RegisterClassA(&wc);
     }
     void SetUp() override {
-        console = CreateWindowExA(0, "SingleInstanceTest", "Console", WS_OVERLAPPEDWINDOW, 0, 0,
-                                  200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        console = CreateWindowExA(0, "frmConsole", "Console", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(console, nullptr) << GetLastError();
         g_plainSeen = 0;
     }
@@ -68,38 +81,56 @@ TEST_F(SingleInstanceTest, FirstObjectOfTheBuildHoldsTheInstanceUntilItEnds) {
     EXPECT_FALSE(later.PrevInstance());
 }
 
-TEST_F(SingleInstanceTest, HookedConsoleStartsWhatTheSecondInstanceHandsOver) {
+TEST_F(SingleInstanceTest, HookedConsoleTakesWhatTheSecondInstanceHandsOverOnceReady) {
     MSingleInstance first(registry);
     MSingleInstance second(registry);
     std::vector<std::string> started;
-    first.HookInstanceMessages(console, [&](const std::string& path) { started.push_back(path); });
+    bool busy = false;
+    first.HookInstanceMessages(
+        console, [&](const std::string& path) { started.push_back(path); }, [&] { return busy; },
+        [] { return true; });
     ASSERT_NE(CurrentProc(console), &ConsoleProc);
 
-    second.HandOver("C:\\Music\\Song One.mp3");
-    EXPECT_EQ(started, std::vector<std::string>{"C:\\Music\\Song One.mp3"});
+    // Still loading: the hand-over is answered and kept.
+    EXPECT_TRUE(second.HandOver("C:\\Music\\Song One.mp3"));
     EXPECT_EQ(StoredInstances(registry), "C:\\Music\\Song One.mp3");
+    PumpUntil([] { return false; }, 0);
+    EXPECT_TRUE(started.empty());
+    first.Ready();
+    EXPECT_EQ(started, std::vector<std::string>{"C:\\Music\\Song One.mp3"});
 
-    EXPECT_EQ(SendMessageA(console, first.InstanceMessage(), 0, 0), 0);
-    EXPECT_EQ(started.size(), 2u) << "the message alone starts the stored value again";
+    // A box is open: it runs once the box has closed.
+    busy = true;
+    EXPECT_EQ(SendMessageA(console, first.InstanceMessage(), 0, 0), 1);
+    PumpUntil([] { return false; }, 0);
+    EXPECT_EQ(started.size(), 1u);
+    busy = false;
+    EXPECT_TRUE(PumpUntil([&] { return started.size() == 2; }, 5000));
+
     SendMessageA(console, kPlainMessage, 0, 0);
     EXPECT_EQ(g_plainSeen, 1) << "other messages reach the console's own procedure";
-
     first.UnhookInstanceMessages();
     EXPECT_EQ(CurrentProc(console), &ConsoleProc);
-    second.HandOver("C:\\Music\\Song Two.mp3");
-    EXPECT_EQ(started.size(), 2u);
+    EXPECT_EQ(SendMessageA(console, first.InstanceMessage(), 0, 0), 0);
 }
 
-TEST_F(SingleInstanceTest, FailingStarterLeavesTheMessageHandled) {
+TEST_F(SingleInstanceTest, AnUnloadingConsoleRefusesAndTheSecondInstanceTakesOver) {
     MSingleInstance first(registry);
-    first.HookInstanceMessages(console, [](const std::string&) { throw std::runtime_error("x"); });
+    first.HookInstanceMessages(
+        console, [](const std::string&) {}, [] { return false; }, [] { return false; });
     EXPECT_EQ(SendMessageA(console, first.InstanceMessage(), 0, 0), 0);
+    MSingleInstance second(registry);
+    ASSERT_TRUE(second.PrevInstance());
+    // The mutex belongs to this very thread, so the wait ends at once as if the first had gone.
+    EXPECT_FALSE(second.HandOver("C:\\a.mp3"));
+    EXPECT_FALSE(second.PrevInstance());
 }
 
 TEST_F(SingleInstanceTest, EndingTheObjectGivesTheConsoleItsProcedureBack) {
     {
         MSingleInstance first(registry);
-        first.HookInstanceMessages(console, [](const std::string&) {});
+        first.HookInstanceMessages(
+            console, [](const std::string&) {}, [] { return false; }, [] { return true; });
     }
     EXPECT_EQ(CurrentProc(console), &ConsoleProc);
 }

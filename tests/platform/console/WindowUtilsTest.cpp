@@ -253,6 +253,27 @@ TEST_F(WindowUtilsTest, TrayCallbackBecomesClickUntilTheIconIsDeleted) {
     EXPECT_EQ(clicks.size(), 2u);
 }
 
+// The shell forgets every icon when it restarts, then announces "TaskbarCreated".
+TEST_F(WindowUtilsTest, TheTrayIconIsAddedAgainWhenTheShellRestarts) {
+    CTrayIcon tray;
+    ASSERT_TRUE(tray.Add(window, LoadIconA(nullptr, IDI_APPLICATION), "tip"));
+    NOTIFYICONDATAA probe{};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = window;
+    probe.uID = 0;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &probe));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon is gone";
+
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    SendMessageA(window, taskbarCreated, 0, 0);
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon is back";
+    EXPECT_TRUE(tray.Shown());
+    EXPECT_TRUE(Seen(taskbarCreated)) << "the window still sees the announcement";
+
+    SendMessageA(window, taskbarCreated, 0, 0);
+    EXPECT_TRUE(tray.Shown()) << "an icon the shell kept still counts";
+}
+
 TEST_F(WindowUtilsTest, HooksEndingInAnyOrderGiveTheOriginalProcedureBack) {
     Win32FormWindow form(window);
     auto utils = std::make_unique<CFormUtils>(form, registry);
