@@ -469,14 +469,14 @@ TEST_F(JukeBoxTest, PhysicalRemovalRefusesAPathThatIsNotFullyQualified) {
     files.files["a.wav"] = "audio";
     box.Add(relative);
     Song("b");
-    box.RemovePhysically(1, 0);
+    box.RemovePhysically(0);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "a.wav is not a full path; the file was not deleted.");
     EXPECT_TRUE(shell.recycled.empty());
     EXPECT_EQ(box.list.nSongs(), 2);
 
     messages.answers = {MessageBoxService::kIdNo};
-    box.RemovePhysically(2, 1);
+    box.RemovePhysically(1);
     ASSERT_EQ(shell.recycled.size(), 1u);
     EXPECT_EQ(shell.recycled[0], std::vector<std::string>{Path("b")});
     EXPECT_EQ(box.list.nSongs(), 1);
