@@ -9,9 +9,10 @@ namespace brambletune {
 
 frmSong& frmConsole::SongDialog() {
     if (!song_)
-        song_ = std::make_unique<frmSong>(
-            instance_, hwnd_, *formWindow_, songs_, platform_.registry,
-            SongDialogServices{*box_, *list_, platform_.messages, platform_.files});
+        song_ =
+            std::make_unique<frmSong>(instance_, hwnd_, *formWindow_, songs_, platform_.registry,
+                                      SongDialogServices{*box_, *list_, platform_.messages,
+                                                         platform_.files, platform_.codePages});
     return *song_;
 }
 

@@ -20,17 +20,42 @@ std::string Map(std::string_view text, Fn fn) {
     return result;
 }
 
+// Under the UTF-8 code page a character may change its length with its case,
+// and the buffer functions map in place: map through UTF-16 instead. A text
+// that is not UTF-8 (one byte of a character, say) is left as it is.
+std::string MapUtf8(std::string_view text, bool upper) {
+    if (text.empty() || text.size() > (1u << 30)) return std::string(text);
+    const int size = static_cast<int>(text.size());
+    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (n <= 0) return std::string(text);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), n);
+    if (upper)
+        CharUpperBuffW(wide.data(), static_cast<DWORD>(n));
+    else
+        CharLowerBuffW(wide.data(), static_cast<DWORD>(n));
+    const int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(m > 0 ? m : 0), '\0');
+    if (m > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, out.data(), m, nullptr, nullptr);
+    return out;
+}
+
 }  // namespace
 
 std::string Win32TextCase::Lower(std::string_view text) const {
+    if (GetACP() == CP_UTF8) return MapUtf8(text, false);
     return Map(text, [](char* p, DWORD n) { CharLowerBuffA(p, n); });
 }
 
 std::string Win32TextCase::Upper(std::string_view text) const {
+    if (GetACP() == CP_UTF8) return MapUtf8(text, true);
     return Map(text, [](char* p, DWORD n) { CharUpperBuffA(p, n); });
 }
 
+// Under the UTF-8 code page every byte of a multi-byte character is 0x80 or
+// above, so a byte search never cuts one; no byte leads a two-byte pair.
 bool Win32TextCase::IsLeadByte(char c) const {
+    if (GetACP() == CP_UTF8) return false;
     return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE;
 }
 

@@ -10,6 +10,7 @@
 namespace brambletune {
 
 class CJukeBox;
+class CodePages;
 class FileSystem;
 class MessageBoxService;
 class PlaylistView;
@@ -22,6 +23,7 @@ struct SongDialogServices {
     PlaylistView& rows;
     MessageBoxService& messages;
     FileSystem& files;
+    const CodePages& codePages;
 };
 
 // The rules of the song dialog in its three modes: find, song information and

@@ -63,7 +63,7 @@ std::string WordSortKey(const std::string& text) {
 class SongDialogTest : public ::testing::Test, protected SimulatedJukeBox {
 protected:
     FakeSongView view;
-    SongDialog dialog{view, SongDialogServices{box, rows, messages, files},
+    SongDialog dialog{view, SongDialogServices{box, rows, messages, files, codePages},
                       SortedGenres(WordSortKey)};
 
     void SetUp() override {

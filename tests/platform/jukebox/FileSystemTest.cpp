@@ -9,6 +9,7 @@
 #include "jukebox/model/CSongList.h"
 #include "jukebox/model/MID3.h"
 #include "jukebox/model/MessageBoxService.h"
+#include "jukebox/model/Win32CodePages.h"
 #include "jukebox/model/Win32FileSystem.h"
 #include "jukebox/model/Win32TextCase.h"
 
@@ -31,6 +32,7 @@ class Win32FilesTest : public ::testing::Test {
 protected:
     std::string dir;
     Win32FileSystem fs;
+    Win32CodePages pages;
     void SetUp() override {
         char temp[MAX_PATH];
         ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
@@ -75,7 +77,7 @@ TEST_F(Win32FilesTest, SaveReplacesAnExistingAlbumInOneStep) {
     s.songPath = "C:\\Music\\Morning Song.mp3";
     s.songComments = "two\r\nlines";
     list.Add(s);
-    ASSERT_TRUE(SaveAlbumFile(fs, dir + "album.alb", list, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(fs, dir + "album.alb", list, 1, 0, pages));
     EXPECT_EQ(ReadFile("album.alb"),
               "\"Brambl27\",0\r\n1,0,#FALSE#\r\nMorning Song\r\nC:\\Music\\Morning Song.mp3\r\n"
               "\r\n\r\n\r\n\r\n255,0,\"two\r\nlines\",0,0\r\n");
@@ -84,14 +86,14 @@ TEST_F(Win32FilesTest, SaveReplacesAnExistingAlbumInOneStep) {
     CSongList back;
     AlbumPosition pos;
     NoMessages messages;
-    ASSERT_TRUE(LoadAlbumFile(fs, dir + "album.alb", back, AlbumMode::kOpen, pos, messages));
+    ASSERT_TRUE(LoadAlbumFile(fs, dir + "album.alb", back, AlbumMode::kOpen, pos, messages, pages));
     ASSERT_EQ(back.nSongs(), 1);
     EXPECT_EQ(back.song(0).songComments, "two\r\nlines");
 }
 
 TEST_F(Win32FilesTest, SaveIntoAMissingFolderFailsAndLeavesNothing) {
     CSongList list;
-    EXPECT_FALSE(SaveAlbumFile(fs, dir + "no\\such\\folder\\a.alb", list, 1, 0));
+    EXPECT_FALSE(SaveAlbumFile(fs, dir + "no\\such\\folder\\a.alb", list, 1, 0, pages));
 }
 
 TEST_F(Win32FilesTest, TargetHeldOpenIsNotDestroyed) {
@@ -103,7 +105,7 @@ TEST_F(Win32FilesTest, TargetHeldOpenIsNotDestroyed) {
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     CSongList list;
-    const bool saved = SaveAlbumFile(fs, dir + "held.alb", list, 1, 0);
+    const bool saved = SaveAlbumFile(fs, dir + "held.alb", list, 1, 0, pages);
     CloseHandle(held);
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadFile("held.alb"), "old contents");
