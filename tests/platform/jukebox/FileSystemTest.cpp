@@ -1,4 +1,5 @@
-// Win32FileSystem, Win32TextCase and the album/tag code on a real Windows file system.
+// Win32FileSystem, Win32TextCase, Win32CodePages and the album/tag code on a real Windows file
+// system.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -152,6 +153,25 @@ TEST(Win32TextCase, LeadBytesFollowTheDefaultCodePage) {
     for (int c = 0; c <= last; ++c) EXPECT_FALSE(tc.IsLeadByte(static_cast<char>(c))) << c;
     if (info.MaxCharSize != 1)
         GTEST_LOG_(INFO) << "ANSI code page " << GetACP() << ": lead bytes above 0x7F not checked";
+}
+
+// The test program has no manifest: its code page is the legacy one, so UTF-8
+// text is converted both ways and what the page cannot hold is lost as "?".
+TEST(Win32CodePages, ConvertsBetweenUtf8AndTheLegacyCodePage) {
+    const Win32CodePages pages;
+    EXPECT_EQ(pages.ProgramCodePage(), GetACP());
+    EXPECT_EQ(pages.LegacyCodePage(), GetACP());
+    if (GetACP() != 1252) {
+        GTEST_LOG_(INFO) << "ANSI code page " << GetACP() << ": Western letters not checked";
+        return;
+    }
+    std::string out;
+    EXPECT_TRUE(pages.ToProgram("Caf\xC3\xA9", StoredCodePage::kUtf8, out));
+    EXPECT_EQ(out, "Caf\xE9");
+    EXPECT_FALSE(pages.ToProgram("\xE6\x9B\xB2.wav", StoredCodePage::kUtf8, out));
+    EXPECT_EQ(out, "?.wav");
+    EXPECT_EQ(pages.FromProgram("Caf\xE9", StoredCodePage::kUtf8), "Caf\xC3\xA9");
+    EXPECT_EQ(pages.FromProgram("Caf\xE9", StoredCodePage::kLegacy), "Caf\xE9");
 }
 
 }  // namespace
