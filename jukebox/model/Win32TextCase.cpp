@@ -23,13 +23,22 @@ std::string Map(std::string_view text, Fn fn) {
 // Under the UTF-8 code page a character may change its length with its case,
 // and the buffer functions map in place: map through UTF-16 instead. A text
 // that is not UTF-8 (one byte of a character, say) is left as it is.
-std::string MapUtf8(std::string_view text, bool upper) {
-    if (text.empty() || text.size() > (1u << 30)) return std::string(text);
+// The UTF-16 form of UTF-8 text; empty when the text is not UTF-8 (or too
+// long for one call: no text of this program is).
+std::wstring WideUtf8(std::string_view text) {
+    if (text.size() > (1u << 30)) return {};
     const int size = static_cast<int>(text.size());
     const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
-    if (n <= 0) return std::string(text);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), n);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), n);
+    return wide;
+}
+
+std::string MapUtf8(std::string_view text, bool upper) {
+    std::wstring wide = WideUtf8(text);
+    if (wide.empty()) return std::string(text);
+    const int n = static_cast<int>(wide.size());
     if (upper)
         CharUpperBuffW(wide.data(), static_cast<DWORD>(n));
     else
