@@ -66,8 +66,9 @@ bool ReadAlbum(std::istream& file, CSongList& list, AlbumMode mode, AlbumPositio
     }
     StoredCodePage page = StoredCodePage::kUtf8;
     if (!CodePageOfRest(*buffer, page)) return Reject(messages);
-    AlbumReader reader(*buffer, AlbumReader::kDefaultMaxItem,
-                       [&](std::string_view text) { return ProgramText(text, page, pages); });
+    AlbumReader reader(*buffer, AlbumReader::kDefaultMaxItem, [&](std::string& text) {
+        if (!IsAscii(text)) text = ProgramText(text, page, pages);
+    });
     bool ok = false;
     if (mode == AlbumMode::kOpen) {
         ok = list.ReadFile(reader, magic);

@@ -40,7 +40,7 @@ bool ParseInt(std::string_view item, std::int32_t& out) {
 
 }  // namespace
 
-AlbumReader::AlbumReader(std::streambuf& buffer, std::size_t maxItem, TextConversion toProgram)
+AlbumReader::AlbumReader(std::streambuf& buffer, std::size_t maxItem, TextInPlace toProgram)
     : buffer_(buffer), maxItem_(maxItem), toProgram_(std::move(toProgram)) {}
 
 void AlbumReader::SkipLineEnd(int c) {
@@ -57,7 +57,7 @@ bool AlbumReader::ReadLine(std::string& out) {
         c = buffer_.sbumpc();
     }
     SkipLineEnd(c);
-    if (toProgram_) out = toProgram_(out);
+    if (toProgram_) toProgram_(out);
     return true;
 }
 
@@ -104,7 +104,7 @@ bool AlbumReader::ReadUnquoted(std::string& out) {
 bool AlbumReader::ReadText(std::string& out) {
     bool quoted = false;
     if (!ReadItem(out, quoted)) return false;
-    if (toProgram_) out = toProgram_(out);
+    if (toProgram_) toProgram_(out);
     return true;
 }
 

@@ -12,6 +12,8 @@ namespace brambletune {
 // Turns a text item between the file's code page and the program's; empty
 // leaves the text as it is.
 using TextConversion = std::function<std::string(std::string_view)>;
+// The same for text read, in place: most items need no change and no copy.
+using TextInPlace = std::function<void(std::string&)>;
 
 // Reads the elementary encodings of an album file from a stream buffer:
 // - a plain line is everything up to CR LF (a lone CR or LF also ends a line);
@@ -28,7 +30,7 @@ public:
     static constexpr std::size_t kDefaultMaxItem = 16u << 20;  // 16 MiB per item
 
     explicit AlbumReader(std::streambuf& buffer, std::size_t maxItem = kDefaultMaxItem,
-                         TextConversion toProgram = {});
+                         TextInPlace toProgram = {});
 
     bool ReadLine(std::string& out);
     bool ReadText(std::string& out);
@@ -44,7 +46,7 @@ private:
 
     std::streambuf& buffer_;
     std::size_t maxItem_;
-    TextConversion toProgram_;
+    TextInPlace toProgram_;
 };
 
 // Writes the elementary encodings. A double quote inside a delimited text (which
