@@ -18,12 +18,24 @@
 #include "jukebox/model/StdFileSystem.h"
 #include "jukebox/settings/MJukebox.h"
 #ifdef _WIN32
+#include "jukebox/model/Win32CodePages.h"
 #include "jukebox/model/Win32FileSystem.h"
+#else
+#include "jukebox/doubles/Latin1CodePages.h"
 #endif
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+const brambletune::CodePages& Pages() {
+#ifdef _WIN32
+    static const brambletune::Win32CodePages pages;
+#else
+    static const brambletune::testing::Latin1CodePages pages;
+#endif
+    return pages;
+}
 
 class SilentMessages : public brambletune::MessageBoxService {
 public:
@@ -72,7 +84,7 @@ int WriteAlbum(brambletune::FileSystem& fs, const char* songs, const std::string
     }
     brambletune::CSongList list;
     FillList(list, n);
-    if (!brambletune::SaveAlbumFile(fs, path, list, 1, 0)) {
+    if (!brambletune::SaveAlbumFile(fs, path, list, 1, 0, Pages())) {
         std::fprintf(stderr, "save failed: %s\n", path.c_str());
         return 2;
     }
@@ -99,7 +111,7 @@ int RunRounds(brambletune::FileSystem& fs, const std::string& folder) {
         long bytes = 0;
         for (int round = 0; round < 3; ++round) {
             const auto t0 = Clock::now();
-            if (!brambletune::SaveAlbumFile(fs, path, list, 1, 0)) {
+            if (!brambletune::SaveAlbumFile(fs, path, list, 1, 0, Pages())) {
                 std::printf("save failed: %s\n", path.c_str());
                 return 2;
             }
@@ -108,7 +120,7 @@ int RunRounds(brambletune::FileSystem& fs, const std::string& folder) {
             brambletune::AlbumPosition position;
             SilentMessages messages;
             const bool ok = brambletune::LoadAlbumFile(
-                fs, path, back, brambletune::AlbumMode::kOpen, position, messages);
+                fs, path, back, brambletune::AlbumMode::kOpen, position, messages, Pages());
             const auto t2 = Clock::now();
             if (!ok || back.nSongs() != n || !back.song(n - 1).IsEqual(list.song(n - 1))) {
                 std::printf("load failed or differs: %s\n", path.c_str());

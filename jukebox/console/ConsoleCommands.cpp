@@ -83,6 +83,7 @@ void ConsoleCommands::mnuAlbum_Click(std::int32_t index) {
         break;
     case 9: s_.box.DoAppend(); break;
     case 10: s_.box.DoImport(); break;
+    case 11: s_.box.DoExport(); break;
     case 12: s_.box.DoPrint(); break;
     case kExitItem:
         if (CloseAlbum()) s_.ui.Unload();

@@ -6,6 +6,7 @@
 #include "jukebox/console/Win32DirectoryListing.h"
 #include "jukebox/console/Win32MessagePump.h"
 #include "jukebox/console/Win32MousePointer.h"
+#include "jukebox/model/Win32CodePages.h"
 #include "jukebox/model/Win32FileSystem.h"
 #include "jukebox/model/Win32MessageBoxService.h"
 #include "jukebox/model/Win32TextCase.h"
@@ -24,6 +25,7 @@ struct ConsolePlatform {
     Win32FileSystem files;
     Win32PathNames paths;
     Win32TextCase textCase;
+    Win32CodePages codePages;
     Win32MessageBoxService messages;
     Win32RegistryStore registry;
     Win32FileDialogs dialogs;

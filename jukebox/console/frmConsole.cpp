@@ -317,17 +317,17 @@ void frmConsole::Form_Load() {
     finder_ = std::make_unique<MFindFile>(platform_.listing, platform_.pump, platform_.pointer,
                                           platform_.textCase);
     recentMenu_ =
-        std::make_unique<Win32RecentMenu>(GetSubMenu(SubMenu(ConsoleMenu::Album), 14), IDM_RECENT);
+        std::make_unique<Win32RecentMenu>(GetSubMenu(SubMenu(ConsoleMenu::Album), 15), IDM_RECENT);
     recentFiles_ = std::make_unique<CRecentFiles>(
         *recentMenu_, platform_.registry, platform_.textCase, [this](const std::string& path) {
             return GetLongPath(platform_.paths, platform_.textCase, path);
         });
     lyrics_ = std::make_unique<frmLyrics>(instance_, platform_.registry, platform_.files,
-                                          platform_.messages, *formWindow_);
+                                          platform_.messages, *formWindow_, platform_.codePages);
     box_ = std::make_unique<CJukeBox>(JukeBoxServices{
         *this, *list_, *mciModule_, platform_.files, platform_.paths, platform_.textCase,
         platform_.messages, platform_.dialogs, platform_.printing, platform_.shell, *lyrics_,
-        platform_.pointer, platform_.registry});
+        platform_.pointer, platform_.registry, platform_.codePages});
     commands_ = std::make_unique<ConsoleCommands>(ConsoleCommands::Services{
         *box_, *list_, *recentFiles_, *this, platform_.messages, platform_.desktop,
         platform_.registry, *finder_, platform_.files, platform_.textCase});
@@ -540,7 +540,7 @@ HMENU frmConsole::SubMenu(ConsoleMenu menu) const {
     switch (menu) {
     case ConsoleMenu::Remove: return GetSubMenu(GetSubMenu(menu_, 3), 3);
     case ConsoleMenu::Sort: return GetSubMenu(GetSubMenu(menu_, 3), 4);
-    case ConsoleMenu::Recent: return GetSubMenu(GetSubMenu(menu_, 0), 14);
+    case ConsoleMenu::Recent: return GetSubMenu(GetSubMenu(menu_, 0), 15);
     default: return GetSubMenu(menu_, static_cast<int>(menu));
     }
 }

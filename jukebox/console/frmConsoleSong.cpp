@@ -12,7 +12,8 @@ frmSong& frmConsole::SongDialog() {
         song_ =
             std::make_unique<frmSong>(instance_, hwnd_, *formWindow_, songs_, platform_.registry,
                                       SongDialogServices{*box_, *list_, platform_.messages,
-                                                         platform_.files, platform_.textCase});
+                                                         platform_.files, platform_.textCase,
+                                                         platform_.codePages});
     return *song_;
 }
 

@@ -19,8 +19,8 @@ namespace brambletune {
 namespace {
 
 // The commands that need songs in the playlist, by menu command.
-constexpr UINT kPlaylistCommands[] = {1003, 1004, 1012, 1100, 1101, 1102, 1104, 1105, 1107,
-                                      1108, 1109, 1111, 1112, 1306, 1307, 1309, 1310};
+constexpr UINT kPlaylistCommands[] = {1003, 1004, 1011, 1012, 1100, 1101, 1102, 1104, 1105,
+                                      1107, 1108, 1109, 1111, 1112, 1306, 1307, 1309, 1310};
 
 }  // namespace
 

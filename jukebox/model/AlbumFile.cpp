@@ -6,6 +6,7 @@
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
 #include "jukebox/model/ReplaceFile.h"
+#include "jukebox/model/StoredText.h"
 
 namespace brambletune {
 namespace {
@@ -31,10 +32,27 @@ bool Reject(MessageBoxService& messages) {
     return false;
 }
 
+// The code page of everything from the buffer's position on, judged on the
+// whole rest so that no single legacy name passes for UTF-8 by chance. The
+// buffer is back at its position afterwards; false when it cannot seek.
+bool CodePageOfRest(std::streambuf& buffer, StoredCodePage& page) {
+    const std::streampos start = buffer.pubseekoff(0, std::ios::cur, std::ios::in);
+    if (start == std::streampos(-1)) return false;
+    Utf8Check check;
+    std::string chunk(64u << 10, '\0');
+    for (std::streamsize got = 0; !check.Broken();) {
+        got = buffer.sgetn(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        if (got <= 0) break;
+        check.Feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+    }
+    page = check.Valid() ? StoredCodePage::kUtf8 : StoredCodePage::kLegacy;
+    return buffer.pubseekpos(start, std::ios::in) == start;
+}
+
 }  // namespace
 
 bool ReadAlbum(std::istream& file, CSongList& list, AlbumMode mode, AlbumPosition& position,
-               MessageBoxService& messages) {
+               MessageBoxService& messages, const CodePages& pages) {
     std::streambuf* buffer = file.rdbuf();
     if (buffer == nullptr) return Reject(messages);
     std::string magic;
@@ -46,7 +64,11 @@ bool ReadAlbum(std::istream& file, CSongList& list, AlbumMode mode, AlbumPositio
             return Reject(messages);
         }
     }
-    AlbumReader reader(*buffer);
+    StoredCodePage page = StoredCodePage::kUtf8;
+    if (!CodePageOfRest(*buffer, page)) return Reject(messages);
+    AlbumReader reader(*buffer, AlbumReader::kDefaultMaxItem, [&](std::string& text) {
+        if (!IsAscii(text)) text = ProgramText(text, page, pages);
+    });
     bool ok = false;
     if (mode == AlbumMode::kOpen) {
         ok = list.ReadFile(reader, magic);
@@ -68,11 +90,14 @@ std::string MagicForFormat(int format) {
     }
 }
 
-bool WriteAlbum(std::ostream& file, const CSongList& list, int format, std::int32_t currentSong) {
+bool WriteAlbum(std::ostream& file, const CSongList& list, int format, std::int32_t currentSong,
+                const CodePages& pages) {
     const std::string magic = MagicForFormat(format);
     if (magic.empty()) return static_cast<bool>(file);
     {
-        AlbumWriter writer(file);
+        AlbumWriter writer(file, [&](std::string_view text) {
+            return StoredText(text, StoredCodePage::kUtf8, pages);
+        });
         writer.Text(magic);
         writer.Int(currentSong);
         writer.EndLine();
@@ -83,18 +108,19 @@ bool WriteAlbum(std::ostream& file, const CSongList& list, int format, std::int3
 }
 
 bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& list, AlbumMode mode,
-                   AlbumPosition& position, MessageBoxService& messages) {
+                   AlbumPosition& position, MessageBoxService& messages, const CodePages& pages) {
     auto in = fs.OpenRead(path);
     if (!in) return false;
-    return ReadAlbum(*in, list, mode, position, messages);
+    return ReadAlbum(*in, list, mode, position, messages, pages);
 }
 
 bool SaveAlbumFile(FileSystem& fs, const std::string& path, const CSongList& list, int format,
-                   std::int32_t currentSong) {
+                   std::int32_t currentSong, const CodePages& pages) {
     // A format with no magic would write an empty file over the album.
     if (MagicForFormat(format).empty()) return false;
-    return ReplaceFile(
-        fs, path, [&](std::ostream& out) { return WriteAlbum(out, list, format, currentSong); });
+    return ReplaceFile(fs, path, [&](std::ostream& out) {
+        return WriteAlbum(out, list, format, currentSong, pages);
+    });
 }
 
 }  // namespace brambletune

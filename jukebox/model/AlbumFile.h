@@ -8,6 +8,7 @@
 namespace brambletune {
 
 class CSongList;
+class CodePages;
 class FileSystem;
 class MessageBoxService;
 
@@ -32,28 +33,31 @@ struct AlbumPosition {
 // shows the same message and returns false; the list then is empty with current
 // song -1 (open) or as it was before (append), see CSongList::ReadFile. A "Brambl"
 // magic of no known version gives an empty album (open) or adds nothing (append)
-// and returns true.
+// and returns true. The texts after the header are read as UTF-8 when all of
+// them together are valid UTF-8, else in the legacy code page.
 bool ReadAlbum(std::istream& file, CSongList& list, AlbumMode mode, AlbumPosition& position,
-               MessageBoxService& messages);
+               MessageBoxService& messages, const CodePages& pages);
 
 // The magic written for a save-dialog filter index: 1 and 4 "Brambl27",
 // 2 "Brambl25", 3 "Brambletune 2a", any other "" (nothing is written).
 std::string MagicForFormat(int format);
 
-// Writes a whole album: the header line (magic, currentSong) and SaveFile.
+// Writes a whole album: the header line (magic, currentSong) and SaveFile, its
+// texts in UTF-8 (an album of ASCII names is the same in every code page).
 // Any other format writes nothing. Returns false when the stream failed.
-bool WriteAlbum(std::ostream& file, const CSongList& list, int format, std::int32_t currentSong);
+bool WriteAlbum(std::ostream& file, const CSongList& list, int format, std::int32_t currentSong,
+                const CodePages& pages);
 
 // Opens path and runs ReadAlbum. A file that cannot be opened returns false
 // without a message: reporting opening errors is the caller's business.
 bool LoadAlbumFile(const FileSystem& fs, const std::string& path, CSongList& list, AlbumMode mode,
-                   AlbumPosition& position, MessageBoxService& messages);
+                   AlbumPosition& position, MessageBoxService& messages, const CodePages& pages);
 
 // Writes the album to a new file beside path (path + ".new"), then replaces path
 // with it in one step, so a failure part-way never destroys the existing album.
 // Returns false, removing the new file, when writing or replacing failed. A
 // format outside 1..4 returns false at once and leaves every file as it was.
 bool SaveAlbumFile(FileSystem& fs, const std::string& path, const CSongList& list, int format,
-                   std::int32_t currentSong);
+                   std::int32_t currentSong, const CodePages& pages);
 
 }  // namespace brambletune

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <ostream>
 #include <streambuf>
+#include <utility>
 
 namespace brambletune {
 namespace {
@@ -39,8 +40,8 @@ bool ParseInt(std::string_view item, std::int32_t& out) {
 
 }  // namespace
 
-AlbumReader::AlbumReader(std::streambuf& buffer, std::size_t maxItem)
-    : buffer_(buffer), maxItem_(maxItem) {}
+AlbumReader::AlbumReader(std::streambuf& buffer, std::size_t maxItem, TextInPlace toProgram)
+    : buffer_(buffer), maxItem_(maxItem), toProgram_(std::move(toProgram)) {}
 
 void AlbumReader::SkipLineEnd(int c) {
     if (c == '\r' && buffer_.sgetc() == '\n') buffer_.sbumpc();
@@ -56,6 +57,7 @@ bool AlbumReader::ReadLine(std::string& out) {
         c = buffer_.sbumpc();
     }
     SkipLineEnd(c);
+    if (toProgram_) toProgram_(out);
     return true;
 }
 
@@ -101,7 +103,9 @@ bool AlbumReader::ReadUnquoted(std::string& out) {
 
 bool AlbumReader::ReadText(std::string& out) {
     bool quoted = false;
-    return ReadItem(out, quoted);
+    if (!ReadItem(out, quoted)) return false;
+    if (toProgram_) toProgram_(out);
+    return true;
 }
 
 bool AlbumReader::ReadInt(std::int32_t& out) {
@@ -129,7 +133,12 @@ bool AlbumReader::ReadBool(bool& out) {
     return true;
 }
 
-AlbumWriter::AlbumWriter(std::ostream& out) : out_(out) {}
+AlbumWriter::AlbumWriter(std::ostream& out, TextConversion toFile)
+    : out_(out), toFile_(std::move(toFile)) {}
+
+std::string AlbumWriter::ForFile(std::string_view text) const {
+    return toFile_ ? toFile_(text) : std::string(text);
+}
 
 AlbumWriter::~AlbumWriter() {
     Flush();
@@ -143,7 +152,7 @@ void AlbumWriter::Flush() {
 }
 
 void AlbumWriter::WriteLine(std::string_view text) {
-    for (const char c : text)
+    for (const char c : ForFile(text))
         pending_.push_back(IsLineEnd(static_cast<unsigned char>(c)) ? ' ' : c);
     pending_ += "\r\n";
     if (pending_.size() >= (64u << 10)) Flush();
@@ -157,7 +166,7 @@ void AlbumWriter::Separator() {
 void AlbumWriter::Text(std::string_view text) {
     Separator();
     pending_.push_back('"');
-    for (const char c : text) pending_.push_back(c == '"' ? '\'' : c);
+    for (const char c : ForFile(text)) pending_.push_back(c == '"' ? '\'' : c);
     pending_.push_back('"');
 }
 

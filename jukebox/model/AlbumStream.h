@@ -2,11 +2,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
 namespace brambletune {
+
+// Turns a text item between the file's code page and the program's; empty
+// leaves the text as it is.
+using TextConversion = std::function<std::string(std::string_view)>;
+// The same for text read, in place: most items need no change and no copy.
+using TextInPlace = std::function<void(std::string&)>;
 
 // Reads the elementary encodings of an album file from a stream buffer:
 // - a plain line is everything up to CR LF (a lone CR or LF also ends a line);
@@ -17,11 +24,13 @@ namespace brambletune {
 // Every read returns false on failure: end of file before the item, end of file
 // inside quoted text, an item that is not what the caller asked for, or an item
 // longer than the length limit (so that a foreign file never costs unbounded memory).
+// Lines and texts pass through toProgram; numbers and flags are ASCII.
 class AlbumReader {
 public:
     static constexpr std::size_t kDefaultMaxItem = 16u << 20;  // 16 MiB per item
 
-    explicit AlbumReader(std::streambuf& buffer, std::size_t maxItem = kDefaultMaxItem);
+    explicit AlbumReader(std::streambuf& buffer, std::size_t maxItem = kDefaultMaxItem,
+                         TextInPlace toProgram = {});
 
     bool ReadLine(std::string& out);
     bool ReadText(std::string& out);
@@ -37,15 +46,16 @@ private:
 
     std::streambuf& buffer_;
     std::size_t maxItem_;
+    TextInPlace toProgram_;
 };
 
 // Writes the elementary encodings. A double quote inside a delimited text (which
 // would end the text early) is written as a single quote ('); a line break inside
 // a plain line (which would split the record) is written as a blank. Text without
-// those characters is written exactly as given.
+// those characters is written exactly as given, after passing through toFile.
 class AlbumWriter {
 public:
-    explicit AlbumWriter(std::ostream& out);
+    explicit AlbumWriter(std::ostream& out, TextConversion toFile = {});
     ~AlbumWriter();
     AlbumWriter(const AlbumWriter&) = delete;
     AlbumWriter& operator=(const AlbumWriter&) = delete;
@@ -61,7 +71,9 @@ public:
 
 private:
     void Separator();
+    std::string ForFile(std::string_view text) const;
     std::ostream& out_;
+    TextConversion toFile_;
     std::string pending_;
     bool lineStarted_ = false;
 };

@@ -6,6 +6,7 @@
 #include "jukebox/model/AnsiText.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/model/FileSystem.h"
+#include "jukebox/model/StoredText.h"
 #include "jukebox/model/TextCase.h"
 #include "jukebox/settings/MGeneral.h"
 #include "jukebox/settings/OptionsRecord.h"
@@ -61,6 +62,30 @@ bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag) {
     return true;
 }
 
+namespace {
+
+template <typename Convert>
+TagRecord WithTexts(TagRecord tag, Convert convert) {
+    for (std::string* field : {&tag.title, &tag.artist, &tag.album, &tag.year, &tag.comment})
+        *field = convert(*field);
+    return tag;
+}
+
+}  // namespace
+
+TagRecord ProgramTag(const TagRecord& stored, const CodePages& pages) {
+    const StoredCodePage page = StoredCodePageOf(stored.title + stored.artist + stored.album +
+                                                 stored.year + stored.comment);
+    return WithTexts(stored,
+                     [&](const std::string& text) { return ProgramText(text, page, pages); });
+}
+
+TagRecord LegacyTag(const TagRecord& program, const CodePages& pages) {
+    return WithTexts(program, [&](const std::string& text) {
+        return StoredText(text, StoredCodePage::kLegacy, pages);
+    });
+}
+
 PathParts SplitPath(std::string_view path, bool firstDot, const TextCase& textCase) {
     // 1-based byte positions; 0 = none. The searches go by character: a trail
     // byte may equal '\\' or '.'.
@@ -113,15 +138,16 @@ GuessSettings GuessSettingsOf(const OptionsRecord& options) {
 }
 
 void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings& settings,
-                      const FileSystem& fs, const TextCase& textCase) {
+                      const FileSystem& fs, const TextCase& textCase, const CodePages& pages) {
     song.songPath = path;
     const PathParts parts = SplitPath(path, settings.firstDot, textCase);
     const std::string extension = TrimNull(settings.lyricsExtension);
     song.songLyrics = parts.folder + parts.title;
     if (!extension.empty()) song.songLyrics += "." + extension;
 
-    TagRecord tag;
-    if (ReadTag(fs, path, tag)) {
+    TagRecord stored;
+    if (ReadTag(fs, path, stored)) {
+        const TagRecord tag = ProgramTag(stored, pages);
         song.songTitle = RTrim(tag.title);
         song.songArtist = RTrim(tag.artist);
         song.songAlbum = RTrim(tag.album);

@@ -7,6 +7,7 @@
 namespace brambletune {
 
 class CSong;
+class CodePages;
 class FileSystem;
 class OptionsRecord;
 class TextCase;
@@ -31,6 +32,13 @@ TagRecord DecodeTag(const char* block);
 // begin with "TAG" (case-sensitive); tag is then filled. A missing, unreadable or
 // too short file, or a folder, has no tag. A read error counts as no tag.
 bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag);
+// The tag with its text fields as program text, all read in one code page by
+// the stored-text rule (valid UTF-8, else the legacy page). Fields keep their
+// blanks; a converted field may be longer than its width.
+TagRecord ProgramTag(const TagRecord& stored, const CodePages& pages);
+// The tag with its text fields in the legacy code page, as other players read
+// ID3 version 1 tags, with "?" for what that page cannot hold.
+TagRecord LegacyTag(const TagRecord& program, const CodePages& pages);
 // A tag field without the blanks that pad it.
 std::string RTrim(const std::string& text);
 
@@ -61,6 +69,6 @@ GuessSettings GuessSettingsOf(const OptionsRecord& options);
 // Fills song (which should be freshly cleared) for a media file path: path,
 // lyrics file, then the tag's fields or, without a tag, the guesses.
 void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings& settings,
-                      const FileSystem& fs, const TextCase& textCase);
+                      const FileSystem& fs, const TextCase& textCase, const CodePages& pages);
 
 }  // namespace brambletune

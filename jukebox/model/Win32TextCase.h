@@ -5,7 +5,7 @@
 namespace brambletune {
 
 // The rules of the user's ANSI code page: CharLowerBuffA / CharUpperBuffA and
-// IsDBCSLeadByte.
+// IsDBCSLeadByte (none under the UTF-8 code page).
 class Win32TextCase : public TextCase {
 public:
     std::string Lower(std::string_view text) const override;

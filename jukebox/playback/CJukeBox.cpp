@@ -67,6 +67,7 @@ void CJukeBox::Init() {
     MCI1_->Notify = [this](std::uint32_t flags) { MCI1_Notify(flags); };
     active_ = 0;
     ReadOptions(s_.registry);
+    ReadFontNames(Options, s_.codePages);
     UpdateConsole();
     s_.console.EnablePlaylistCommands(!list.IsEmpty());
 }

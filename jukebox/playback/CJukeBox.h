@@ -15,6 +15,7 @@
 
 namespace brambletune {
 
+class CodePages;
 class ConsoleView;
 class FileDialogs;
 class FileSystem;
@@ -45,6 +46,7 @@ struct JukeBoxServices {
     LyricsView& lyrics;
     MousePointer& pointer;
     RegistryStore& registry;
+    const CodePages& codePages;
 };
 
 // Seconds as "m:ss" below an hour, else "h:mm:ss".
@@ -101,6 +103,7 @@ public:
     void DoAdd();
     void DoAppend();
     void DoImport();
+    void DoExport();
     void DoOpen(const std::string& path);
     // True when the album was written; a cancelled dialog or a failed write
     // leaves the album, its name and its changed mark as they were.

@@ -2,6 +2,7 @@
 // playlists and the printed playlist.
 #include <algorithm>
 #include <istream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "jukebox/model/AnsiText.h"
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
+#include "jukebox/model/PlaylistFile.h"
+#include "jukebox/model/ReplaceFile.h"
 #include "jukebox/playback/CJukeBox.h"
 #include "jukebox/playback/ConsoleView.h"
 #include "jukebox/playback/FileDialogs.h"
@@ -53,26 +56,13 @@ bool LooksLikeText(std::istream& in) {
     return std::find(head, head + got, '\0') == head + got;
 }
 
-bool IsBlank(const std::string& line) {
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
-
-// The lines of a text file with CR LF, LF or CR line ends.
-std::vector<std::string> ReadLines(std::istream& in) {
-    std::vector<std::string> lines;
-    std::string line;
-    char c;
-    while (in.get(c)) {
-        if (c != '\r' && c != '\n') {
-            line += c;
-            continue;
-        }
-        if (c == '\r' && in.peek() == '\n') in.get(c);
-        lines.push_back(line);
-        line.clear();
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
+std::string LeftOutText(std::int32_t count) {
+    const bool one = count == 1;
+    return std::to_string(count) +
+           (one ? " entry of the playlist was" : " entries of the playlist were") +
+           " left out: " + (one ? "its name uses" : "their names use") +
+           " characters that this system's code page cannot hold, so " +
+           (one ? "it cannot" : "they cannot") + " be opened.";
 }
 
 }  // namespace
@@ -103,7 +93,7 @@ bool CJukeBox::ReadAlbumFile(const std::string& path, AlbumMode mode, AlbumPosit
         return false;
     }
     const std::int32_t before = mode == AlbumMode::kOpen ? 0 : list.nSongs();
-    if (!ReadAlbum(*in, list, mode, position, s_.messages)) return false;
+    if (!ReadAlbum(*in, list, mode, position, s_.messages, s_.codePages)) return false;
     // A path line that is not fully qualified names a file beside the album.
     const std::string folder = path.substr(0, path.size() - FileNameOf(path, s_.textCase).size());
     for (std::int32_t i = before; i < list.nSongs(); ++i) {
@@ -190,13 +180,37 @@ void CJukeBox::DoImport() {
         return;
     }
     CWaitCursor wait(s_.pointer);
-    for (const std::string& line : ReadLines(*in)) {
-        // A blank line or a comment ("#EXTM3U") names no file: adding it would
-        // list the playlist's own folder as a song.
-        if (IsBlank(line) || line[0] == '#') continue;
-        AddByPath(AbsolutePath(line, chosen.folder, s_.textCase));
-    }
+    const PlaylistEntries entries =
+        ReadPlaylist(std::string(std::istreambuf_iterator<char>(*in), {}), chosen.names.front(),
+                     chosen.folder, s_.codePages);
+    for (const std::string& path : entries.paths) AddByPath(path);
     dirty = true;
+    if (entries.leftOut > 0)
+        s_.messages.Show(LeftOutText(entries.leftOut), "Import playlist",
+                         MessageBoxService::kIconExclamation);
+}
+
+// The playlist in the order the user sees it. The album's name and changed
+// mark stay as they are: the export is a copy, not the album.
+void CJukeBox::DoExport() {
+    FileDialogRequest request{
+        "Export playlist", {{"M3U8 Playlist", "*.m3u8"}, {"All Files", "*.*"}}, "m3u8", false};
+    FileDialogResult chosen;
+    if (!s_.dialogs.ChooseSave(request, chosen) || chosen.names.empty()) return;
+    const std::string file = chosen.folder + chosen.names.front();
+    std::vector<PlaylistSong> songs;
+    for (std::int32_t p = 1; p <= s_.rows.Count(); ++p) {
+        const CSong& song = list.song(s_.rows.KeyOfIndex(p));
+        songs.push_back({song.songPath, song.songArtist, song.songTitle, song.songLength});
+    }
+    const std::string text = WriteM3u8(songs, s_.codePages);
+    const bool saved = ReplaceFile(s_.files, file, [&text](std::ostream& out) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return true;
+    });
+    if (!saved)
+        s_.messages.Show("The playlist could not be exported to " + file, "Export playlist",
+                         MessageBoxService::kIconExclamation);
 }
 
 bool CJukeBox::DoSave(bool saveAs) {
@@ -209,7 +223,7 @@ bool CJukeBox::DoSave(bool saveAs) {
         file = chosen.folder + chosen.names.front();
         format = chosen.filterIndex;
     }
-    if (!SaveAlbumFile(s_.files, file, list, format, current_)) {
+    if (!SaveAlbumFile(s_.files, file, list, format, current_, s_.codePages)) {
         s_.messages.Show("The album could not be saved as " + file, "Save album",
                          MessageBoxService::kIconExclamation);
         return false;

@@ -45,7 +45,7 @@ void CJukeBox::Add(const CSong& song) {
 
 void CJukeBox::AddByPath(const std::string& path) {
     CSong song;
-    FillSongFromPath(song, path, GuessSettingsOf(Options), s_.files, s_.textCase);
+    FillSongFromPath(song, path, GuessSettingsOf(Options), s_.files, s_.textCase, s_.codePages);
     Add(song);
 }
 

@@ -23,7 +23,8 @@
 #define IDR_POPUP_MENUS 2
 #define IDR_CONSOLE_KEYS 1
 
-// Menu commands: 1000 + 100 x menu + item index.
+// Menu commands: 1000 + 100 x menu + item index. An item added later takes a
+// free number and the items after it keep theirs (Album: Export playlist).
 #define IDM_BASE 1000
 #define IDM_ALBUM 1000
 #define IDM_SONG 1100

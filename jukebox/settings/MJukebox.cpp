@@ -1,5 +1,6 @@
 #include "jukebox/settings/MJukebox.h"
 
+#include "jukebox/model/StoredText.h"
 #include "jukebox/settings/MRegistry.h"
 
 namespace brambletune {
@@ -37,6 +38,11 @@ OptionsRecord LoadOptions(RegistryStore& store) {
 
 void ReadOptions(RegistryStore& store) {
     Options = LoadOptions(store);
+}
+
+void ReadFontNames(OptionsRecord& record, const CodePages& pages) {
+    for (int slot = 0; slot < OptionsRecord::kFontSlots; ++slot)
+        record.SetFontName(slot, ReadStoredText(record.FontName(slot), pages));
 }
 
 void StoreOptions(RegistryStore& store, const OptionsRecord& record) {

@@ -6,6 +6,7 @@
 
 namespace brambletune {
 
+class CodePages;
 class RegistryStore;
 
 // SettingsRoot below HKEY_CURRENT_USER; the trailing backslash is part of it.
@@ -25,6 +26,9 @@ OptionsRecord DefaultOptions();
 OptionsRecord LoadOptions(RegistryStore& store);
 // Options = LoadOptions(store).
 void ReadOptions(RegistryStore& store);
+// Turns the record's font names into program text: a record stored before the
+// program's text moved to UTF-8 holds them in the legacy code page.
+void ReadFontNames(OptionsRecord& record, const CodePages& pages);
 // Writes record unless its SaveOptionsOnClose field is exactly 0.
 void StoreOptions(RegistryStore& store, const OptionsRecord& record);
 // StoreOptions(store, Options).

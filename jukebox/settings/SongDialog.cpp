@@ -266,8 +266,9 @@ void SongDialog::mnuID3_Click(int index) {
 }
 
 void SongDialog::ReadTagIntoBoxes() {
-    TagRecord tag;
-    if (!ReadTag(s_.files, view_.Text(kPath), tag)) return;
+    TagRecord stored;
+    if (!ReadTag(s_.files, view_.Text(kPath), stored)) return;
+    const TagRecord tag = ProgramTag(stored, s_.codePages);
     view_.SetText(kTitle, RTrim(tag.title));
     view_.SetText(kArtist, RTrim(tag.artist));
     view_.SetText(kAlbum, RTrim(tag.album));
@@ -287,7 +288,9 @@ void SongDialog::SaveTagFromBoxes() {
     tag.comment = view_.Text(kComments);
     const std::int32_t genre = SelectedGenreNumber();
     tag.genre = static_cast<std::uint8_t>(genre == kAnyGenre ? kNoGenre : genre & 0xFF);
-    ReportFileResult(WriteID3(s_.files, view_.Text(kPath), tag, s_.textCase), "Save ID3 Tag");
+    ReportFileResult(
+        WriteID3(s_.files, view_.Text(kPath), LegacyTag(tag, s_.codePages), s_.textCase),
+        "Save ID3 Tag");
 }
 
 // A tag the user asked for and did not get is reported: silence would lose the edit.

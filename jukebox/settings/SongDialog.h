@@ -10,6 +10,7 @@
 namespace brambletune {
 
 class CJukeBox;
+class CodePages;
 class FileSystem;
 class MessageBoxService;
 class PlaylistView;
@@ -24,6 +25,7 @@ struct SongDialogServices {
     MessageBoxService& messages;
     FileSystem& files;
     const TextCase& textCase;
+    const CodePages& codePages;
 };
 
 // The rules of the song dialog in its three modes: find, song information and

@@ -73,7 +73,7 @@ std::string ToneWav(double frequency, std::int32_t milliseconds) {
     return wav + data;
 }
 
-std::string MakeDemoAlbum(FileSystem& files, const std::string& folder) {
+std::string MakeDemoAlbum(FileSystem& files, const std::string& folder, const CodePages& pages) {
     CSongList album;
     const auto& tones = DemoTones();
     for (std::size_t i = 0; i < tones.size(); ++i) {
@@ -88,7 +88,7 @@ std::string MakeDemoAlbum(FileSystem& files, const std::string& folder) {
         album.Add(song);
     }
     const std::string albumPath = folder + kDemoAlbumName;
-    return SaveAlbumFile(files, albumPath, album, kAlbumFormat, 0) ? albumPath : "";
+    return SaveAlbumFile(files, albumPath, album, kAlbumFormat, 0, pages) ? albumPath : "";
 }
 
 }  // namespace brambletune

@@ -6,6 +6,7 @@
 
 namespace brambletune {
 
+class CodePages;
 class FileSystem;
 
 // One tone of the demo album.
@@ -30,6 +31,6 @@ std::string ToneWav(double frequency, std::int32_t milliseconds);
 // them, all into folder (ending in a backslash). The album stores the paths as
 // folder + file name, so folder should be absolute. Returns the album's path,
 // or "" when a file could not be written.
-std::string MakeDemoAlbum(FileSystem& files, const std::string& folder);
+std::string MakeDemoAlbum(FileSystem& files, const std::string& folder, const CodePages& pages);
 
 }  // namespace brambletune

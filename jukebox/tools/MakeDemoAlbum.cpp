@@ -8,6 +8,7 @@
 #include <string>
 
 #include "jukebox/model/AnsiText.h"
+#include "jukebox/model/Win32CodePages.h"
 #include "jukebox/model/Win32FileSystem.h"
 #include "jukebox/model/Win32TextCase.h"
 #include "jukebox/tools/DemoAlbum.h"
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     brambletune::Win32FileSystem files;
-    const std::string album = brambletune::MakeDemoAlbum(files, folder);
+    const std::string album =
+        brambletune::MakeDemoAlbum(files, folder, brambletune::Win32CodePages());
     if (album.empty()) {
         std::fprintf(stderr, "MakeDemoAlbum: cannot write into %s\n", folder.c_str());
         return 1;

@@ -7,10 +7,12 @@
 #include "jukebox/model/FileSystem.h"
 #include "jukebox/model/MessageBoxService.h"
 #include "jukebox/model/ReplaceFile.h"
+#include "jukebox/model/StoredText.h"
 
 namespace brambletune {
-LyricsEditor::LyricsEditor(LyricsText& view, FileSystem& files, MessageBoxService& messages)
-    : view_(view), files_(files), messages_(messages) {}
+LyricsEditor::LyricsEditor(LyricsText& view, FileSystem& files, MessageBoxService& messages,
+                           const CodePages& pages)
+    : view_(view), files_(files), messages_(messages), pages_(pages) {}
 
 std::string LyricsEditor::Caption(const CSong& song) {
     return "Lyrics - " + song.songTitle + " - " + song.songArtist + " - " + song.songAlbum;
@@ -39,14 +41,14 @@ void LyricsEditor::LoadLyricsFile() {
     std::unique_ptr<std::istream> in;
     if (!lyricsPath_.empty() && files_.FileExists(lyricsPath_)) in = files_.OpenRead(lyricsPath_);
     if (in)
-        view_.SetText(std::string(std::istreambuf_iterator<char>(*in), {}));
+        view_.SetText(ReadStoredFile(std::string(std::istreambuf_iterator<char>(*in), {}), pages_));
     else
         view_.SetText(kNotFound);
     lyricsChanged_ = false;
 }
 
 bool LyricsEditor::SaveLyricsFile() {
-    const std::string text = view_.Text();
+    const std::string text = StoredText(view_.Text(), StoredCodePage::kUtf8, pages_);
     const auto write = [&text](std::ostream& out) {
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         return true;

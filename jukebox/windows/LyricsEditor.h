@@ -6,6 +6,7 @@
 namespace brambletune {
 
 class CSong;
+class CodePages;
 class FileSystem;
 class MessageBoxService;
 
@@ -26,7 +27,9 @@ class LyricsEditor {
 public:
     static constexpr const char* kNotFound = "Lyrics file was not found";
 
-    LyricsEditor(LyricsText& view, FileSystem& files, MessageBoxService& messages);
+    // Lyrics files are read by the stored-text rule and written in UTF-8.
+    LyricsEditor(LyricsText& view, FileSystem& files, MessageBoxService& messages,
+                 const CodePages& pages);
 
     const std::string& LyricsPath() const { return lyricsPath_; }
     bool LyricsChanged() const { return lyricsChanged_; }
@@ -49,6 +52,7 @@ private:
     LyricsText& view_;
     FileSystem& files_;
     MessageBoxService& messages_;
+    const CodePages& pages_;
     std::string lyricsPath_;
     bool lyricsChanged_ = false;
 };

@@ -33,11 +33,11 @@ void MoveControl(HWND dialog, int id, int left, int top, int width, int height) 
 }  // namespace
 
 frmLyrics::frmLyrics(HINSTANCE instance, RegistryStore& registry, FileSystem& files,
-                     MessageBoxService& messages, const FormWindow& console)
+                     MessageBoxService& messages, const FormWindow& console, const CodePages& pages)
     : instance_(instance),
       registry_(registry),
       console_(console),
-      editor_(*this, files, messages) {}
+      editor_(*this, files, messages, pages) {}
 
 frmLyrics::~frmLyrics() {
     formUtils_.reset();

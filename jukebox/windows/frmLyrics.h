@@ -13,6 +13,7 @@
 namespace brambletune {
 
 class CFormUtils;
+class CodePages;
 class FileSystem;
 class FormWindow;
 class MessageBoxService;
@@ -26,7 +27,7 @@ class frmLyrics : public LyricsView, private LyricsText {
 public:
     // console: the window this one is placed beside.
     frmLyrics(HINSTANCE instance, RegistryStore& registry, FileSystem& files,
-              MessageBoxService& messages, const FormWindow& console);
+              MessageBoxService& messages, const FormWindow& console, const CodePages& pages);
     ~frmLyrics() override;
     frmLyrics(const frmLyrics&) = delete;
     frmLyrics& operator=(const frmLyrics&) = delete;

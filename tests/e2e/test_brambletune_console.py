@@ -1,7 +1,9 @@
 """Brambletune.exe under Wine: an album plays and the keys drive it, the save
 question at exit (a cancelled save keeps the program), the end of a session,
-the hand-over from a second start."""
+the hand-over from a second start, file names in any script, legacy albums,
+imported playlists."""
 import os
+import shutil
 import subprocess
 import unittest
 
@@ -14,6 +16,9 @@ WM_LBUTTONDBLCLK = 0x203
 WM_LBUTTONUP = 0x202
 TRAY_CALLBACK = 0x401
 PANEL_SPOT = (40 << 16) | 180  # y 40, x 180: between the labels and the buttons
+JAPANESE = "\u66f2\u540d"  # "song title"; no Western code page holds it
+# Wine names Unix files through the locale's character set: UTF-8 keeps every name.
+UTF8_LOCALE = {"LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"}
 
 
 class BrambletuneConsole(BrambletuneCase):
@@ -161,7 +166,70 @@ class BrambletuneConsole(BrambletuneCase):
         self.press(console, "ctrl+q")
         self.assertEqual(program.wait(30), 0)
 
+    def test_playlists_import_and_a_japanese_name_survives_its_album(self):
+        tones = os.path.dirname(self.unix_path(self.demo_album()))
+        wavs = sorted(name for name in os.listdir(tones) if name.endswith(".wav"))
+        shutil.copy(os.path.join(tones, wavs[0]), os.path.join(tones, JAPANESE + ".wav"))
+        with open(os.path.join(tones, "list.m3u8"), "wb") as f:
+            f.write(("\ufeff#EXTM3U\r\n#EXTINF:3,x\r\n" + JAPANESE + ".wav\r\n").encode("utf-8"))
+        with open(os.path.join(tones, "list.pls"), "wb") as f:
+            f.write(f"[playlist]\r\nFile7={wavs[2]}\r\nFile3={wavs[1]}\r\n".encode("ascii"))
+        program = self.start("Brambletune.exe", extra_env=UTF8_LOCALE)
+        console = self.wait_window(EMPTY_CAPTION)
+        for playlist in ("list.m3u8", "list.pls"):
+            self.choose_file(console, "ctrl+m", "^Import playlist$",
+                             wine_path(os.path.join(tones, playlist)))
+        album = wine_path(os.path.join(tones, "mix.alb"))
+        self.choose_file(console, "ctrl+s", "^Save album as$", album)
+        self.assertTrue(self.caption_shows(r"mix\.alb - Brambletune$"), "the album was not saved")
+        self.screenshot("brambletune-japanese-name")
+        with open(self.unix_path(album), "rb") as f:
+            lines = f.read().split(b"\r\n")
+        self.assertEqual(lines[1], b"3,0,#FALSE#", "one song from the M3U8, two from the PLS")
+        self.assertIn(("\\" + JAPANESE + ".wav").encode("utf-8"), lines[3], "saved in UTF-8")
+        self.assertTrue(lines[10].endswith(wavs[1].encode()), "PLS entries in number order")
+        self.assertTrue(lines[17].endswith(wavs[2].encode()))
+        self.close_console(console, program)
+
+        # Opening plays the album's first song: the one the M3U8 named.
+        program = self.start("Brambletune.exe", album, extra_env=UTF8_LOCALE)
+        self.assertTrue(self.caption_shows("^" + JAPANESE + r" - .* - mix\.alb - Brambletune$"),
+                        "the reopened album did not play the song named in Japanese")
+        self.close_console(self.visible_windows(r"mix\.alb - Brambletune$")[0], program)
+
+    def test_an_album_written_in_the_legacy_code_page_opens_and_plays(self):
+        tones = os.path.dirname(self.unix_path(self.demo_album()))
+        wav = sorted(name for name in os.listdir(tones) if name.endswith(".wav"))[0]
+        shutil.copy(os.path.join(tones, wav), os.path.join(tones, "Caf\u00e9.wav"))
+        path = wine_path(os.path.join(tones, "Caf\u00e9.wav"))
+        album = os.path.join(tones, "legacy.alb")
+        with open(album, "wb") as f:
+            f.write(f'"Brambl27",0\r\n1,0,#FALSE#\r\nCaf\u00e9 cr\u00e8me\r\n{path}\r\n'
+                    f'Gar\u00e7on\r\n\r\n\r\n\r\n255,3,"",0,0\r\n'.encode("cp1252"))
+        program = self.start("Brambletune.exe", wine_path(album), extra_env=UTF8_LOCALE)
+        playing = self.caption_shows("^Caf\u00e9 cr\u00e8me - Gar\u00e7on - .* - legacy\\.alb - Brambletune$")
+        self.assertTrue(playing, "the legacy album did not play its accented song")
+        self.screenshot("brambletune-legacy-album")
+        self.close_console(playing[0], program)
+
     # ---- helpers ----------------------------------------------------------
+
+    def choose_file(self, console, keys, caption, path):
+        self.press(console, keys)
+        dialog = self.wait_window(caption)
+        subprocess.run(["xdotool", "windowfocus", "--sync", dialog], env=self.env)
+        self.keys("ctrl+a")
+        self.type_text(path)
+        self.keys("Return")
+        self.assertTrue(wait_until(lambda: not self.visible_windows(caption), 20),
+                        f"{caption} stayed open")
+
+    def close_console(self, console, program):
+        self.press(console, "ctrl+q")
+        box = wait_until(lambda: self.visible_windows(SAVE_QUESTION), 5)
+        if box:
+            self.press(box[0], "n")
+        self.assertEqual(program.wait(30), 0)
 
     def geometry(self, window):
         out = subprocess.run(["xdotool", "getwindowgeometry", window], env=self.env,

@@ -10,6 +10,8 @@ namespace brambletune {
 namespace {
 
 using testing::ExampleSong;
+using testing::kUtf8Program;
+using testing::Latin1CodePages;
 using testing::MemoryFileSystem;
 using testing::NumberedSong;
 using testing::Read;
@@ -483,7 +485,7 @@ TEST(AlbumFiles, SaveWritesANewFileAndReplacesTheOldOne) {
     CSongList list;
     list.Add(ExampleSong());
     fs.files["C:\\a.alb"] = "old album";
-    ASSERT_TRUE(SaveAlbumFile(fs, "C:\\a.alb", list, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(fs, "C:\\a.alb", list, 1, 0, kUtf8Program));
     EXPECT_EQ(fs.files["C:\\a.alb"],
               std::string("\"Brambl27\",0\r\n1,0,#FALSE#\r\n") + kExampleRecord);
     EXPECT_EQ(fs.files.count("C:\\a.alb.new"), 0u);
@@ -491,9 +493,10 @@ TEST(AlbumFiles, SaveWritesANewFileAndReplacesTheOldOne) {
     CSongList back;
     RecordingMessageBox box;
     AlbumPosition pos;
-    ASSERT_TRUE(LoadAlbumFile(fs, "C:\\a.alb", back, AlbumMode::kOpen, pos, box));
+    ASSERT_TRUE(LoadAlbumFile(fs, "C:\\a.alb", back, AlbumMode::kOpen, pos, box, kUtf8Program));
     EXPECT_EQ(back.nSongs(), 1);
-    EXPECT_FALSE(LoadAlbumFile(fs, "C:\\missing.alb", back, AlbumMode::kOpen, pos, box));
+    EXPECT_FALSE(
+        LoadAlbumFile(fs, "C:\\missing.alb", back, AlbumMode::kOpen, pos, box, kUtf8Program));
     EXPECT_TRUE(box.shown.empty());  // opening errors belong to the caller
 }
 
@@ -504,7 +507,7 @@ TEST(AlbumFiles, FailuresNeverDestroyTheOldAlbum) {
         MemoryFileSystem fs;
         fs.files["a.alb"] = "old album";
         fs.failingWrites.insert("a.alb.new");
-        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, 1, 0));
+        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, 1, 0, kUtf8Program));
         EXPECT_EQ(fs.files["a.alb"], "old album");
         EXPECT_EQ(fs.files.count("a.alb.new"), 0u);
     }
@@ -512,24 +515,82 @@ TEST(AlbumFiles, FailuresNeverDestroyTheOldAlbum) {
         MemoryFileSystem fs;
         fs.files["a.alb"] = "old album";
         fs.unwritable.insert("a.alb.new");
-        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, 1, 0));
+        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, 1, 0, kUtf8Program));
         EXPECT_EQ(fs.files["a.alb"], "old album");
     }
     {
         MemoryFileSystem fs;
         fs.files["a.alb"] = "old album";
         fs.failReplace = true;
-        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, 1, 0));
+        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, 1, 0, kUtf8Program));
         EXPECT_EQ(fs.files["a.alb"], "old album");
         EXPECT_EQ(fs.files.count("a.alb.new"), 0u);
     }
     for (int format : {0, 5, -1}) {  // no magic: nothing to write
         MemoryFileSystem fs;
         fs.files["a.alb"] = "old album";
-        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, format, 0)) << format;
+        EXPECT_FALSE(SaveAlbumFile(fs, "a.alb", list, format, 0, kUtf8Program)) << format;
         EXPECT_EQ(fs.files["a.alb"], "old album") << format;
         EXPECT_EQ(fs.files.count("a.alb.new"), 0u) << format;
     }
+}
+
+}  // namespace
+}  // namespace brambletune
+
+// ---- code pages ---------------------------------------------------------------
+
+namespace brambletune {
+namespace {
+
+std::string AccentedAlbum(const std::string& e, const std::string& u) {
+    return "\"Brambl27\",0\r\n2,0,#FALSE#\r\n"
+           "Caf" +
+           e + "\r\nC:\\M\\Caf" + e +
+           ".wav\r\n\r\n\r\n\r\n\r\n255,0,\"\",0,0\r\n"
+           "M" +
+           u + "de\r\nC:\\M\\M" + u + "de.wav\r\n\r\n\r\n\r\n\r\n255,0,\"" + u + "\",0,0\r\n";
+}
+
+TEST(AlbumCodePages, LegacyAlbumsAreConvertedAndUtf8AlbumsTakenAsTheyAre) {
+    const std::string utf8E = "\xC3\xA9", utf8U = "\xC3\xBC";
+    const struct {
+        std::string file;
+        const char* what;
+    } cases[] = {
+        {AccentedAlbum("\xE9", "\xFC"), "legacy"},
+        {AccentedAlbum(utf8E, utf8U), "UTF-8"},
+        // One legacy byte anywhere makes the whole file legacy: the UTF-8
+        // looking pair in the first name is then read as two letters.
+        {AccentedAlbum(utf8E, "\xFC"), "mixed"},
+    };
+    for (const auto& c : cases) {
+        CSongList back;
+        RecordingMessageBox box;
+        AlbumPosition pos;
+        ASSERT_TRUE(Read(c.file, back, AlbumMode::kOpen, pos, box)) << c.what;
+        ASSERT_EQ(back.nSongs(), 2) << c.what;
+        EXPECT_EQ(back.song(1).songPath, "C:\\M\\M" + utf8U + "de.wav") << c.what;
+        EXPECT_EQ(back.song(1).songComments, utf8U) << c.what;
+        const std::string first = std::string(c.what) == "mixed" ? "\xC3\x83\xC2\xA9" : utf8E;
+        EXPECT_EQ(back.song(0).songTitle, "Caf" + first) << c.what;
+    }
+}
+
+TEST(AlbumCodePages, AlbumsAreWrittenInUtf8WhateverTheProgramsCodePage) {
+    CSongList list;
+    CSong song = ExampleSong();
+    const Latin1CodePages legacyProgram(false);
+    song.songTitle = "Caf\xE9";
+    list.Add(song);
+    const std::string file = Write(list, 1, 0, legacyProgram);
+    EXPECT_NE(file.find("Caf\xC3\xA9\r\n"), std::string::npos);
+
+    CSongList back;
+    RecordingMessageBox box;
+    AlbumPosition pos;
+    ASSERT_TRUE(Read(file, back, AlbumMode::kOpen, pos, box, legacyProgram));
+    EXPECT_EQ(back.song(0).songTitle, "Caf\xE9");
 }
 
 }  // namespace

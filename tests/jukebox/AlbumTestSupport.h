@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/RecordingMessageBox.h"
 #include "jukebox/model/AlbumFile.h"
 #include "jukebox/model/CSong.h"
@@ -40,16 +41,20 @@ inline CSong NumberedSong(int i) {
     return s;
 }
 
-inline std::string Write(const CSongList& list, int format, std::int32_t current = 0) {
+// The program's code page is UTF-8 and the legacy one Latin-1, unless a test says otherwise.
+inline const Latin1CodePages kUtf8Program;
+
+inline std::string Write(const CSongList& list, int format, std::int32_t current = 0,
+                         const CodePages& pages = kUtf8Program) {
     std::ostringstream out(std::ios::out | std::ios::binary);
-    WriteAlbum(out, list, format, current);
+    WriteAlbum(out, list, format, current, pages);
     return out.str();
 }
 
 inline bool Read(const std::string& bytes, CSongList& list, AlbumMode mode, AlbumPosition& position,
-                 RecordingMessageBox& messages) {
+                 RecordingMessageBox& messages, const CodePages& pages = kUtf8Program) {
     std::istringstream in(bytes, std::ios::in | std::ios::binary);
-    return ReadAlbum(in, list, mode, position, messages);
+    return ReadAlbum(in, list, mode, position, messages, pages);
 }
 
 }  // namespace brambletune::testing

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "jukebox/doubles/AsciiTextCase.h"
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/model/MID3.h"
@@ -12,6 +13,7 @@ namespace {
 
 using testing::AsciiTextCase;
 using testing::DbcsTextCase;
+using testing::Latin1CodePages;
 using testing::MemoryFileSystem;
 
 const AsciiTextCase ascii{};
@@ -167,13 +169,29 @@ class FillSongTest : public ::testing::Test {
 protected:
     MemoryFileSystem fs;
     AsciiTextCase tc;
+    Latin1CodePages pages;
     GuessSettings settings{"", false, 3};
     CSong Fill(const std::string& path) {
         CSong s;
-        FillSongFromPath(s, path, settings, fs, tc);
+        FillSongFromPath(s, path, settings, fs, tc, pages);
         return s;
     }
 };
+
+TEST_F(FillSongTest, TagsAreReadByTheStoredTextRuleAndWrittenInTheLegacyCodePage) {
+    fs.files["C:\\legacy.mp3"] = std::string(200, 'x') + TagBlock("Caf\xE9", "", "", "", "", 1);
+    fs.files["C:\\utf8.mp3"] = std::string(200, 'x') + TagBlock("Caf\xC3\xA9", "", "", "", "", 1);
+    EXPECT_EQ(Fill("C:\\legacy.mp3").songTitle, "Caf\xC3\xA9");
+    EXPECT_EQ(Fill("C:\\utf8.mp3").songTitle, "Caf\xC3\xA9");
+
+    TagRecord tag;
+    tag.title = "Caf\xC3\xA9";
+    tag.artist = "\xE6\x9B\xB2 band";  // no place in Latin-1
+    const TagRecord legacy = LegacyTag(tag, pages);
+    EXPECT_EQ(legacy.title, "Caf\xE9");
+    EXPECT_EQ(legacy.artist, "? band");
+    EXPECT_EQ(RTrim(ProgramTag(legacy, pages).title), "Caf\xC3\xA9");
+}
 
 TEST_F(FillSongTest, GuessesFromTheFoldersWithoutATag) {
     const std::string path = "C:\\Music\\SOME BAND\\BEST OF\\FIRST SONG.MP3";

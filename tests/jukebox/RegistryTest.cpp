@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/MemoryRegistryStore.h"
 #include "jukebox/settings/MGeneral.h"
 #include "jukebox/settings/MJukebox.h"
@@ -173,6 +174,17 @@ TEST_F(RegistryTest, ReadOptionsWithoutAValueGivesTheDefaults) {
     EXPECT_EQ(Options.RecentCount(), 4);
     EXPECT_TRUE(Options.OnTop());
     EXPECT_EQ(Options.FontName(0), "");
+}
+
+TEST_F(RegistryTest, FontNamesAreReadByTheStoredTextRule) {
+    OptionsRecord record = DefaultOptions();
+    record.SetFontName(0, "Caf\xE9 Sans");       // written in the legacy code page
+    record.SetFontName(1, "Caf\xC3\xA9 Serif");  // UTF-8
+    record.SetFontName(2, "Arial");
+    ReadFontNames(record, testing::Latin1CodePages());
+    EXPECT_EQ(record.FontName(0), "Caf\xC3\xA9 Sans");
+    EXPECT_EQ(record.FontName(1), "Caf\xC3\xA9 Serif");
+    EXPECT_EQ(record.FontName(2), "Arial");
 }
 
 TEST_F(RegistryTest, StoredRecordIsUsedAsItIsEvenOutOfRange) {

@@ -264,7 +264,7 @@ TEST_F(ConsoleCommandsTest, DroppedAlbumOpensAloneAndDroppedFoldersAreSearched) 
     EXPECT_EQ(box.list.song(2).songPath, "C:\\e");
 
     Song("keep");
-    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.ALB", box.list, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.ALB", box.list, 1, 0, codePages));
     box.Clear();
     commands.Drop({"C:\\x.ALB", "C:\\two.wav"});
     EXPECT_EQ(box.list.nSongs(), 4);
@@ -275,7 +275,7 @@ TEST_F(ConsoleCommandsTest, DroppedAlbumOpensAloneAndDroppedFoldersAreSearched) 
     ASSERT_TRUE(SaveAlbumFile(files,
                               "C:\\y\x81"
                               "ALB",
-                              box.list, 1, 0));
+                              box.list, 1, 0, codePages));
     box.Clear();
     commands.Drop(
         {"C:\\y\x81"

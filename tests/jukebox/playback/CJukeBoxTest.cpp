@@ -421,6 +421,41 @@ TEST_F(JukeBoxTest, FindStartsOverForNewCriteriaAndContinuesWithFindNext) {
     EXPECT_EQ(box.Find(7, criteria, -1), 1);
 }
 
+TEST_F(JukeBoxTest, ImportLeavesOutWhatTheCodePageCannotHoldAndSaysSoOnce) {
+    codePages.programUtf8 = false;
+    files.files["C:\\Lists\\x.m3u8"] = "\xE6\x9B\xB2.wav\r\na.wav\r\n\xE6\x9B\xB2 2.wav\r\n";
+    dialogs.results.push_back({"C:\\Lists\\", {"x.m3u8"}, 1});
+    box.DoImport();
+    ASSERT_EQ(box.list.nSongs(), 1);
+    EXPECT_EQ(box.list.song(0).songPath, "C:\\Lists\\a.wav");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "2 entries of the playlist were left out: their names use characters that this "
+              "system's code page cannot hold, so they cannot be opened.");
+    EXPECT_EQ(messages.shown[0].caption, "Import playlist");
+}
+
+TEST_F(JukeBoxTest, ExportWritesTheRowsInTheirOrderAndLeavesTheAlbumAsItWas) {
+    for (const char* name : {"b", "a"}) {
+        files.files[std::string("C:\\m\\") + name + ".wav"] = std::string(300, 'x');
+        box.AddByPath(std::string("C:\\m\\") + name + ".wav");
+    }
+    box.list.song(0).songArtist = "Band";
+    box.list.song(0).songLength = 61;
+    box.CurrentFileName = "C:\\x.alb";
+    box.dirty = true;
+    rows.SetSort(kTitleColumn, 0);
+    dialogs.results.push_back({"C:\\out\\", {"list.m3u8"}, 1});
+    box.DoExport();
+    EXPECT_EQ(files.files["C:\\out\\list.m3u8"],
+              "\xEF\xBB\xBF#EXTM3U\r\n#EXTINF:-1,a\r\nC:\\m\\a.wav\r\n"
+              "#EXTINF:61,Band - b\r\nC:\\m\\b.wav\r\n");
+    EXPECT_EQ(files.files.count("C:\\out\\list.m3u8.new"), 0u);
+    EXPECT_EQ(box.CurrentFileName, "C:\\x.alb");
+    EXPECT_TRUE(box.dirty);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(JukeBoxTest, ImportTakesRelativeLinesFromThePlaylistsFolder) {
     files.files["C:\\Lists\\x.m3u"] =
         "#EXTM3U\r\nmusic\\a.mp3\r\n \t \r\n\\\\server\\share\\b.mp3\rD:\\c.mp3\n"
@@ -511,7 +546,7 @@ TEST_F(JukeBoxTest, AHandedOverAlbumWaitsForTheOpenAlbumToClose) {
 TEST_F(JukeBoxTest, OpeningAnAlbumNeverLeavesACurrentIndexPastItsSongs) {
     Song("a");
     Song("b");
-    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 7));
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 7, codePages));
     box.Clear();
     box.DoOpen("C:\\x.alb");
     EXPECT_EQ(rows.Count(), 2);
@@ -587,7 +622,7 @@ TEST_F(JukeBoxTest, AFileGivenFromOutsideIntoAnEmptyListPlaysAtOnce) {
 TEST_F(JukeBoxTest, AlbumFileNameIsCutAtTheRealBackslash) {
     Options.SetAutoPlay(true);
     Song("a");
-    ASSERT_TRUE(SaveAlbumFile(files, "C:\\Mix\x95\x5C.alb", box.list, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\Mix\x95\x5C.alb", box.list, 1, 0, codePages));
     box.Clear();
     box.PlayFile("C:\\Mix\x95\x5C.alb");
     EXPECT_EQ(box.CurrentFileName, "C:\\Mix\x95\x5C.alb");

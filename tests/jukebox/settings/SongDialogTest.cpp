@@ -63,7 +63,7 @@ std::string WordSortKey(const std::string& text) {
 class SongDialogTest : public ::testing::Test, protected SimulatedJukeBox {
 protected:
     FakeSongView view;
-    SongDialog dialog{view, SongDialogServices{box, rows, messages, files, textCase},
+    SongDialog dialog{view, SongDialogServices{box, rows, messages, files, textCase, codePages},
                       SortedGenres(WordSortKey)};
 
     void SetUp() override {

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/doubles/RecordingMessageBox.h"
 #include "jukebox/model/AlbumFile.h"
@@ -15,6 +16,7 @@
 namespace brambletune {
 namespace {
 
+using testing::Latin1CodePages;
 using testing::MemoryFileSystem;
 using testing::RecordingMessageBox;
 
@@ -61,13 +63,14 @@ TEST(DemoAlbumTest, ToneIsAPlayablePcmWaveOfItsPitchAndLength) {
 
 TEST(DemoAlbumTest, AlbumReadsBackWithOneShortToneOfItsOwnPitchPerSong) {
     MemoryFileSystem files;
-    const std::string album = MakeDemoAlbum(files, kFolder);
+    Latin1CodePages pages;
+    const std::string album = MakeDemoAlbum(files, kFolder, pages);
     ASSERT_EQ(album, kFolder + kDemoAlbumName);
 
     CSongList list;
     AlbumPosition position;
     RecordingMessageBox messages;
-    ASSERT_TRUE(LoadAlbumFile(files, album, list, AlbumMode::kOpen, position, messages));
+    ASSERT_TRUE(LoadAlbumFile(files, album, list, AlbumMode::kOpen, position, messages, pages));
     EXPECT_TRUE(messages.shown.empty());
     ASSERT_GE(list.nSongs(), 3);
     EXPECT_EQ(position.currentSong, 0);
@@ -92,7 +95,7 @@ TEST(DemoAlbumTest, AlbumReadsBackWithOneShortToneOfItsOwnPitchPerSong) {
 TEST(DemoAlbumTest, FolderThatCannotBeWrittenGivesNoAlbum) {
     MemoryFileSystem files;
     files.unwritable.insert(kFolder + "01 Concert A.wav");
-    EXPECT_EQ(MakeDemoAlbum(files, kFolder), "");
+    EXPECT_EQ(MakeDemoAlbum(files, kFolder, Latin1CodePages()), "");
     EXPECT_FALSE(files.FileExists(kFolder + kDemoAlbumName));
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/doubles/RecordingMessageBox.h"
 #include "jukebox/model/CSong.h"
@@ -35,7 +36,8 @@ protected:
     FakeLyricsText view;
     testing::MemoryFileSystem files;
     testing::RecordingMessageBox messages;
-    LyricsEditor editor{view, files, messages};
+    testing::Latin1CodePages pages;
+    LyricsEditor editor{view, files, messages, pages};
 
     void ShowAndEdit(const CSong& song, const std::string& typed) {
         ASSERT_TRUE(editor.ShowLyrics(song));
@@ -56,6 +58,21 @@ TEST_F(LyricsEditorTest, ShowsTheSongsFileOrSaysItWasNotFound) {
     EXPECT_EQ(view.text, "Lyrics file was not found");
     EXPECT_EQ(view.caption, "Lyrics - Solo -  - ");
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(LyricsEditorTest, LegacyFilesAreConvertedAndEveryFileIsSavedInUtf8) {
+    files.files["C:\\old.txt"] = "Caf\xE9";
+    ASSERT_TRUE(editor.ShowLyrics(Song("Old", "C:\\old.txt")));
+    EXPECT_EQ(view.text, "Caf\xC3\xA9");
+    view.text = "Caf\xC3\xA9 au lait";
+    editor.TextEdited();
+    EXPECT_TRUE(editor.SaveLyricsFile());
+    EXPECT_EQ(files.files["C:\\old.txt"], "Caf\xC3\xA9 au lait");
+    files.files["C:\\bom.txt"] =
+        "\xEF\xBB\xBF"
+        "Caf\xC3\xA9";
+    ASSERT_TRUE(editor.ShowLyrics(Song("Bom", "C:\\bom.txt")));
+    EXPECT_EQ(view.text, "Caf\xC3\xA9");
 }
 
 TEST_F(LyricsEditorTest, SwitchingSongsWithEditsAsksAndCancelKeepsTheOldSong) {

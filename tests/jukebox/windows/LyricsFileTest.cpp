@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/RecordingMessageBox.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/windows/LyricsEditor.h"
@@ -43,7 +44,8 @@ protected:
     TypedText view;
     NativeFileSystem files;
     testing::RecordingMessageBox messages;
-    LyricsEditor editor{view, files, messages};
+    testing::Latin1CodePages pages;
+    LyricsEditor editor{view, files, messages, pages};
 
     void SetUp() override {
         std::filesystem::create_directories(dir);

@@ -8,6 +8,7 @@
 #include "jukebox/model/AlbumFile.h"
 #include "jukebox/model/CSongList.h"
 #include "jukebox/model/MessageBoxService.h"
+#include "jukebox/model/Win32CodePages.h"
 #include "jukebox/model/Win32FileSystem.h"
 #include "jukebox/tools/DemoAlbum.h"
 
@@ -36,11 +37,12 @@ TEST(DemoAlbumFilesTest, AlbumListsTheTonesBesideItByTheirFullPaths) {
     const std::string folder = FullPath(DEMO_ALBUM_FOLDER) + "\\";
     ASSERT_EQ(folder.substr(1, 2), ":\\");
     Win32FileSystem files;
+    Win32CodePages pages;
     CSongList list;
     AlbumPosition position;
     NoMessages messages;
-    ASSERT_TRUE(
-        LoadAlbumFile(files, folder + kDemoAlbumName, list, AlbumMode::kOpen, position, messages));
+    ASSERT_TRUE(LoadAlbumFile(files, folder + kDemoAlbumName, list, AlbumMode::kOpen, position,
+                              messages, pages));
     ASSERT_EQ(list.nSongs(), static_cast<std::int32_t>(DemoTones().size()));
     for (std::int32_t i = 0; i < list.nSongs(); ++i) {
         const CSong& song = list.song(i);

@@ -1,4 +1,5 @@
-// Win32FileSystem, Win32TextCase and the album/tag code on a real Windows file system.
+// Win32FileSystem, Win32TextCase, Win32CodePages and the album/tag code on a real Windows file
+// system.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,6 +10,7 @@
 #include "jukebox/model/CSongList.h"
 #include "jukebox/model/MID3.h"
 #include "jukebox/model/MessageBoxService.h"
+#include "jukebox/model/Win32CodePages.h"
 #include "jukebox/model/Win32FileSystem.h"
 #include "jukebox/model/Win32TextCase.h"
 
@@ -31,6 +33,7 @@ class Win32FilesTest : public ::testing::Test {
 protected:
     std::string dir;
     Win32FileSystem fs;
+    Win32CodePages pages;
     void SetUp() override {
         char temp[MAX_PATH];
         ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
@@ -75,7 +78,7 @@ TEST_F(Win32FilesTest, SaveReplacesAnExistingAlbumInOneStep) {
     s.songPath = "C:\\Music\\Morning Song.mp3";
     s.songComments = "two\r\nlines";
     list.Add(s);
-    ASSERT_TRUE(SaveAlbumFile(fs, dir + "album.alb", list, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(fs, dir + "album.alb", list, 1, 0, pages));
     EXPECT_EQ(ReadFile("album.alb"),
               "\"Brambl27\",0\r\n1,0,#FALSE#\r\nMorning Song\r\nC:\\Music\\Morning Song.mp3\r\n"
               "\r\n\r\n\r\n\r\n255,0,\"two\r\nlines\",0,0\r\n");
@@ -84,14 +87,14 @@ TEST_F(Win32FilesTest, SaveReplacesAnExistingAlbumInOneStep) {
     CSongList back;
     AlbumPosition pos;
     NoMessages messages;
-    ASSERT_TRUE(LoadAlbumFile(fs, dir + "album.alb", back, AlbumMode::kOpen, pos, messages));
+    ASSERT_TRUE(LoadAlbumFile(fs, dir + "album.alb", back, AlbumMode::kOpen, pos, messages, pages));
     ASSERT_EQ(back.nSongs(), 1);
     EXPECT_EQ(back.song(0).songComments, "two\r\nlines");
 }
 
 TEST_F(Win32FilesTest, SaveIntoAMissingFolderFailsAndLeavesNothing) {
     CSongList list;
-    EXPECT_FALSE(SaveAlbumFile(fs, dir + "no\\such\\folder\\a.alb", list, 1, 0));
+    EXPECT_FALSE(SaveAlbumFile(fs, dir + "no\\such\\folder\\a.alb", list, 1, 0, pages));
 }
 
 TEST_F(Win32FilesTest, TargetHeldOpenIsNotDestroyed) {
@@ -103,7 +106,7 @@ TEST_F(Win32FilesTest, TargetHeldOpenIsNotDestroyed) {
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     CSongList list;
-    const bool saved = SaveAlbumFile(fs, dir + "held.alb", list, 1, 0);
+    const bool saved = SaveAlbumFile(fs, dir + "held.alb", list, 1, 0, pages);
     CloseHandle(held);
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadFile("held.alb"), "old contents");
@@ -150,6 +153,25 @@ TEST(Win32TextCase, LeadBytesFollowTheDefaultCodePage) {
     for (int c = 0; c <= last; ++c) EXPECT_FALSE(tc.IsLeadByte(static_cast<char>(c))) << c;
     if (info.MaxCharSize != 1)
         GTEST_LOG_(INFO) << "ANSI code page " << GetACP() << ": lead bytes above 0x7F not checked";
+}
+
+// The test program has no manifest: its code page is the legacy one, so UTF-8
+// text is converted both ways and what the page cannot hold is lost as "?".
+TEST(Win32CodePages, ConvertsBetweenUtf8AndTheLegacyCodePage) {
+    const Win32CodePages pages;
+    EXPECT_EQ(pages.ProgramCodePage(), GetACP());
+    EXPECT_EQ(pages.LegacyCodePage(), GetACP());
+    if (GetACP() != 1252) {
+        GTEST_LOG_(INFO) << "ANSI code page " << GetACP() << ": Western letters not checked";
+        return;
+    }
+    std::string out;
+    EXPECT_TRUE(pages.ToProgram("Caf\xC3\xA9", StoredCodePage::kUtf8, out));
+    EXPECT_EQ(out, "Caf\xE9");
+    EXPECT_FALSE(pages.ToProgram("\xE6\x9B\xB2.wav", StoredCodePage::kUtf8, out));
+    EXPECT_EQ(out, "?.wav");
+    EXPECT_EQ(pages.FromProgram("Caf\xE9", StoredCodePage::kUtf8), "Caf\xC3\xA9");
+    EXPECT_EQ(pages.FromProgram("Caf\xE9", StoredCodePage::kLegacy), "Caf\xE9");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "jukebox/console/MousePointer.h"
 #include "jukebox/doubles/AsciiTextCase.h"
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/doubles/MemoryRegistryStore.h"
 #include "jukebox/doubles/RecordingMessageBox.h"
@@ -266,11 +267,12 @@ struct EngineDesk {
     FakeLyrics lyrics;
     NullPointer pointer;
     MemoryRegistryStore registry;
+    Latin1CodePages codePages;
 
     JukeBoxServices Services(MMCICtrl& mci, FileSystem& files, const PathNames& paths,
                              const TextCase& textCase) {
         return {console, rows,     mci,   files,  paths,   textCase, messages,
-                dialogs, printing, shell, lyrics, pointer, registry};
+                dialogs, printing, shell, lyrics, pointer, registry, codePages};
     }
 };
 
