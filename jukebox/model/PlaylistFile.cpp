@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "jukebox/model/AbsolutePath.h"
 #include "jukebox/model/StoredText.h"
 
 namespace brambletune {
@@ -71,18 +72,6 @@ std::vector<std::string_view> ListEntries(const std::vector<std::string_view>& l
     return entries;
 }
 
-std::string Absolute(std::string entry, const std::string& folder) {
-    for (char& c : entry)
-        if (c == '/') c = '\\';
-    const bool drive = entry.size() >= 3 && entry[1] == ':' && entry[2] == '\\';
-    if (drive || entry.starts_with("\\\\")) return entry;
-    if (entry.starts_with('\\')) {
-        const bool folderHasDrive = folder.size() >= 2 && folder[1] == ':';
-        return folderHasDrive ? folder.substr(0, 2) + entry : entry;
-    }
-    return folder + entry;
-}
-
 // Line breaks would end the #EXTINF line early.
 std::string OneLine(std::string text) {
     for (char& c : text)
@@ -93,7 +82,8 @@ std::string OneLine(std::string text) {
 }  // namespace
 
 PlaylistEntries ReadPlaylist(std::string_view bytes, std::string_view fileName,
-                             const std::string& folder, const CodePages& pages) {
+                             const std::string& folder, const CodePages& pages,
+                             const TextCase& textCase) {
     const bool bom = bytes.starts_with(kUtf8Bom);
     if (bom) bytes.remove_prefix(kUtf8Bom.size());
     const StoredCodePage page =
@@ -110,7 +100,7 @@ PlaylistEntries ReadPlaylist(std::string_view bytes, std::string_view fileName,
             ++result.leftOut;
             continue;
         }
-        result.paths.push_back(Absolute(std::move(entry), folder));
+        result.paths.push_back(AbsolutePath(entry, folder, textCase));
     }
     return result;
 }

@@ -8,6 +8,7 @@
 namespace brambletune {
 
 class CodePages;
+class TextCase;
 
 // The media files a playlist names, as program text, in its order.
 struct PlaylistEntries {
@@ -23,11 +24,11 @@ struct PlaylistEntries {
 // - M3U, M3U8 or a plain list: one entry a line; blank lines and lines that
 //   begin with "#" (directives and comments) name no file.
 // A UTF-8 byte-order mark or a name ending in ".m3u8" means UTF-8 text,
-// anything else is read by the stored-text rule. Slashes become backslashes;
-// an entry without a drive or server is taken relative to folder (which ends
-// in a backslash), one that begins with a backslash to folder's drive.
+// anything else is read by the stored-text rule. An entry that is not fully
+// qualified is made absolute against folder (AbsolutePath).
 PlaylistEntries ReadPlaylist(std::string_view bytes, std::string_view fileName,
-                             const std::string& folder, const CodePages& pages);
+                             const std::string& folder, const CodePages& pages,
+                             const TextCase& textCase);
 
 // One song of an exported playlist.
 struct PlaylistSong {

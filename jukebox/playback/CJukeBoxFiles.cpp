@@ -182,7 +182,7 @@ void CJukeBox::DoImport() {
     CWaitCursor wait(s_.pointer);
     const PlaylistEntries entries =
         ReadPlaylist(std::string(std::istreambuf_iterator<char>(*in), {}), chosen.names.front(),
-                     chosen.folder, s_.codePages);
+                     chosen.folder, s_.codePages, s_.textCase);
     for (const std::string& path : entries.paths) AddByPath(path);
     dirty = true;
     if (entries.leftOut > 0)

@@ -159,7 +159,7 @@ enum class SaveFault { kCancelledDialog, kFailedWrite, kAutoSaveCancelled };
 
 TEST_F(ConsoleCommandsTest, ACancelledOrFailedSaveStopsEveryCloseAndKeepsTheAlbumChanged) {
     Song("other");
-    ASSERT_TRUE(SaveAlbumFile(files, "C:\\other.alb", box.list, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\other.alb", box.list, 1, 0, codePages));
     for (const SaveFault fault :
          {SaveFault::kCancelledDialog, SaveFault::kFailedWrite, SaveFault::kAutoSaveCancelled}) {
         for (const ClosingCommand& command : kClosingCommands) {
@@ -189,7 +189,7 @@ TEST_F(ConsoleCommandsTest, ARecentAlbumIsOpenedEvenWhenTheCloseReordersTheRecen
     for (const char* name : {"a", "b"}) {
         box.Clear();
         Song(name);
-        ASSERT_TRUE(SaveAlbumFile(files, std::string("C:\\") + name + ".alb", box.list, 1, 0));
+        ASSERT_TRUE(SaveAlbumFile(files, std::string("C:\\") + name + ".alb", box.list, 1, 0, codePages));
         recent.Add(std::string("C:\\") + name + ".alb");
     }
     box.Clear();

@@ -375,7 +375,7 @@ TEST_F(JukeBoxTest, ThePlayErrorAnswerConcernsOnlyTheSongThatFailed) {
     Options.SetAutoPlay(true);
     Song("b");
     Song("c");
-    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 0, codePages));
     box.Clear();
     box.AddByPath(Path("a"));  // no such file
     messages.whileOpen = [&] {
@@ -487,7 +487,7 @@ TEST_F(JukeBoxTest, AnAlbumsRelativeSongLinesNameFilesBesideTheAlbum) {
         album.Add(song);
     }
     album.song(0).songLyrics = "a.txt";
-    ASSERT_TRUE(SaveAlbumFile(files, "C:\\Albums\\x.alb", album, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\Albums\\x.alb", album, 1, 0, codePages));
     box.DoOpen("C:\\Albums\\x.alb");
     ASSERT_EQ(box.list.nSongs(), 4);
     EXPECT_EQ(box.list.song(0).songPath, "C:\\Albums\\a.wav");
@@ -522,7 +522,7 @@ TEST_F(JukeBoxTest, AnAlbumsPlayModeOutsideTheThreeOrdersOpensInNormalOrder) {
     for (const std::int32_t stored : {0, 1, 2, 3, 4, 6, 7, -1, 99}) {
         SCOPED_TRACE(stored);
         box.list.PlayMode = stored;
-        ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 0));
+        ASSERT_TRUE(SaveAlbumFile(files, "C:\\x.alb", box.list, 1, 0, codePages));
         console.playModeCommands.clear();
         box.DoOpen("C:\\x.alb");
         const std::int32_t expected = stored >= 0 && stored <= 2 ? stored : 0;
@@ -533,7 +533,7 @@ TEST_F(JukeBoxTest, AnAlbumsPlayModeOutsideTheThreeOrdersOpensInNormalOrder) {
 
 TEST_F(JukeBoxTest, AHandedOverAlbumWaitsForTheOpenAlbumToClose) {
     Song("mine");
-    ASSERT_TRUE(SaveAlbumFile(files, "C:\\other.alb", box.list, 1, 0));
+    ASSERT_TRUE(SaveAlbumFile(files, "C:\\other.alb", box.list, 1, 0, codePages));
     box.CurrentFileName = "C:\\mine.alb";
     box.dirty = true;
     console.closeAlbumAnswer = false;  // the save was cancelled or failed
