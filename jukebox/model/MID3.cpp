@@ -6,6 +6,7 @@
 #include "jukebox/model/AnsiText.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/model/FileSystem.h"
+#include "jukebox/model/Id3v2Tag.h"
 #include "jukebox/model/TextCase.h"
 #include "jukebox/settings/MGeneral.h"
 #include "jukebox/settings/OptionsRecord.h"
@@ -128,6 +129,16 @@ void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings&
         song.songYear = RTrim(tag.year);
         song.songComments = RTrim(tag.comment);
         song.songGenre = tag.genre;
+        return;
+    }
+    Id3v2Text text;
+    if (ReadId3v2(fs, path, text)) {
+        song.songTitle = textCase.FromUtf16(text.title);
+        song.songArtist = textCase.FromUtf16(text.artist);
+        song.songAlbum = textCase.FromUtf16(text.album);
+        song.songYear = textCase.FromUtf16(text.year);
+        song.songComments = textCase.FromUtf16(text.comment);
+        song.songGenre = Id3v2GenreNumber(text.genre);
         return;
     }
     song.songTitle = FixCase(parts.title, textCase);
