@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "jukebox/console/LongPath.h"
+#include "jukebox/console/MediaKeys.h"
 #include "jukebox/model/CSong.h"
 
 namespace brambletune {
@@ -116,6 +117,8 @@ public:
     void Form_KeyUp(char key, bool ctrl);
     // A press on label index, after the window has handled dragging.
     void lbl_MouseDown(std::int32_t index);
+    // A media key, wherever it reached the console.
+    void MediaKey(MediaCommand command);
     // Files dropped on the playlist, in drop order.
     void Drop(const std::vector<std::string>& files);
 
@@ -127,6 +130,7 @@ public:
 
 private:
     void Play();
+    void PlayOrPause();
     void JumpTo(float fraction);
     void OpenAlbum(const std::string& path);
     void AddFolder(const std::string& folder);

@@ -168,6 +168,9 @@ public:
         if (field == nullptr || !field->empty()) return;  // the first frame of a kind wins
         *field = TextFrame(data);
         if (id == "TDRC") *field = field->substr(0, 4);
+        // These fields are one line each in an album file.
+        std::replace_if(
+            field->begin(), field->end(), [](char16_t c) { return c < u' '; }, u' ');
     }
 
     bool Found() const {
@@ -204,9 +207,9 @@ private:
     bool plainComment_ = false;
 };
 
-// The frame data after the extra bytes its flags announce, undone from
-// unsynchronisation; false when the flags make the data unreadable here
-// (compressed, encrypted) or the extra bytes do not fit (damaged).
+// What a frame's flags leave of its data: readable (the extra bytes the flags
+// announce removed, unsynchronisation undone), skipped (compressed or
+// encrypted), or damaged (the extra bytes do not fit).
 enum class FrameData { kReadable, kSkipped, kDamaged };
 
 FrameData UnpackFrame(const FrameLayout& layout, unsigned flags, bool tagUnsync,
@@ -305,7 +308,10 @@ bool ParseId3v2(std::string_view head, std::uint64_t fileSize, Id3v2Text& out) {
     }
     FrameLayout layout;
     layout.version = version;
-    if (version == 2) layout.idSize = 3, layout.headerSize = 6;
+    if (version == 2) {
+        layout.idSize = 3;
+        layout.headerSize = 6;
+    }
     FrameCollector collector(out);
     if (!ReadFrames(layout, frames, complete, tagUnsync, collector)) {
         out = Id3v2Text();

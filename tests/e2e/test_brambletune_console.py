@@ -1,7 +1,10 @@
-"""Brambletune.exe under Wine: an album plays and the keys drive it, the save
-question at exit, the hand-over from a second start."""
+"""Brambletune.exe under Wine: an album plays and the keys drive it, media keys
+too (in the console and while it is hidden in the tray), the save question at
+exit, the hand-over from a second start."""
+import os
 import subprocess
 import unittest
+import wave
 
 from brambletune_case import EMPTY_CAPTION, KEY, SAVE_QUESTION, BrambletuneCase
 from testbed import wait_until
@@ -10,6 +13,7 @@ WM_LBUTTONDBLCLK = 0x203
 WM_LBUTTONUP = 0x202
 TRAY_CALLBACK = 0x401
 PANEL_SPOT = (40 << 16) | 180  # y 40, x 180: between the labels and the buttons
+SONG_CAPTION = r"^.+ - .+ - Demo\.alb - Brambletune$"
 
 
 class BrambletuneConsole(BrambletuneCase):
@@ -38,6 +42,36 @@ class BrambletuneConsole(BrambletuneCase):
         window = self.settings("Window")
         self.assertIn("lvSongs0", window)
         self.assertIn("lvSongsSortIdx", window)
+
+    def test_the_next_media_key_moves_to_the_next_song_shown_or_hidden(self):
+        album = self.demo_album()
+        self.lengthen_demo_tones()
+        program = self.start("Brambletune.exe", album)
+        console = self.wait_window(SONG_CAPTION)
+        # The songs play in the order of the list, sorted by title.
+        self.assertTrue(wait_until(lambda: self.song_title(console) == "Concert A", 15))
+        # Exactly the next song: a key run twice would pass on to the one after.
+        following = "High E"
+        self.press(console, "XF86AudioNext")
+        self.assertTrue(wait_until(lambda: self.song_title(console) == following, 15),
+                        f"after the media key: {self.song_title(console)!r}, not {following!r}")
+        self.screenshot("brambletune-media-key-next")
+        # Hidden in the tray, with another program in front, the key reaches the
+        # console as its hot key.
+        tray_left_click = ("post", "frmConsole", str(TRAY_CALLBACK), "0", str(WM_LBUTTONUP))
+        self.assertTrue(self.poke(*tray_left_click))
+        self.assertTrue(wait_until(lambda: not self.visible_windows(SONG_CAPTION), 10))
+        self.start("notepad.exe", path="notepad.exe")
+        self.press(self.wait_window("Notepad$"), "XF86AudioNext")
+        self.assertTrue(self.poke(*tray_left_click))
+        following = "Low G"
+        console = self.wait_window(SONG_CAPTION)
+        self.assertTrue(wait_until(lambda: self.song_title(console) == following, 15),
+                        f"after the media key in hiding: {self.song_title(console)!r}, "
+                        f"not {following!r}")
+        self.press(console, "ctrl+q")
+        self.press(self.wait_window(SAVE_QUESTION), "n")
+        self.assertEqual(program.wait(30), 0)
 
     def test_a_second_start_hands_its_file_to_the_first(self):
         album = self.demo_album()  # a path with a space: the shell quotes it
@@ -95,6 +129,21 @@ class BrambletuneConsole(BrambletuneCase):
         self.assertEqual(program.wait(30), 0)
 
     # ---- helpers ----------------------------------------------------------
+
+    def lengthen_demo_tones(self):
+        """The demo album's tones as five minutes of silence each, so that no song
+        ends while a test waits on it (Wine plays them faster than real time)."""
+        folder = os.path.join(self.tmp, "demo album")
+        for name in os.listdir(folder):
+            if name.endswith(".wav"):
+                with wave.open(os.path.join(folder, name), "wb") as tone:
+                    tone.setparams((1, 1, 8000, 0, "NONE", "not compressed"))
+                    tone.writeframes(b"\x80" * 8000 * 300)
+
+    def song_title(self, window):
+        caption = subprocess.run(["xdotool", "getwindowname", window], env=self.env,
+                                 capture_output=True, text=True).stdout.strip()
+        return caption.split(" - ")[0]
 
     def geometry(self, window):
         out = subprocess.run(["xdotool", "getwindowgeometry", window], env=self.env,

@@ -74,6 +74,7 @@ TEST(Id3v2, EachEncoding) {
         {"first of two values", 3, std::string("one\0two", 7), u"one"},
         {"UTF-16 terminator on a pair", 1, std::string("\xFF\xFE\0\x01\0\0x\0", 8), u"\u0100"},
         {"surrogate pair", 1, std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), u"\U0001F600"},
+        {"line breaks as blanks", 0, "one\r\ntwo\t", u"one  two "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
