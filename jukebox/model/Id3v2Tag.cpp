@@ -320,22 +320,29 @@ bool ParseId3v2(std::string_view head, std::uint64_t fileSize, Id3v2Text& out) {
     return collector.Found();
 }
 
+bool ReadId3v2(std::istream& in, std::uint64_t fileSize, Id3v2Text& out) {
+    out = Id3v2Text();
+    if (fileSize < kHeaderSize) return false;
+    in.clear();
+    in.seekg(0, std::ios::beg);
+    std::string head(kHeaderSize, '\0');
+    if (!in.read(head.data(), kHeaderSize) || head.compare(0, 3, "ID3") != 0) return false;
+    const std::size_t rest =
+        static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, kId3v2ReadLimit)) - kHeaderSize;
+    head.resize(kHeaderSize + rest);
+    in.read(head.data() + kHeaderSize, static_cast<std::streamsize>(rest));
+    if (in.gcount() != static_cast<std::streamsize>(rest)) return false;
+    return ParseId3v2(head, fileSize, out);
+}
+
 bool ReadId3v2(const FileSystem& fs, const std::string& path, Id3v2Text& out) {
     out = Id3v2Text();
     auto in = fs.OpenRead(path);
     if (!in) return false;
     in->seekg(0, std::ios::end);
     const std::streamoff size = in->tellg();
-    if (!*in || size < static_cast<std::streamoff>(kHeaderSize)) return false;
-    in->seekg(0, std::ios::beg);
-    std::string head(kHeaderSize, '\0');
-    if (!in->read(head.data(), kHeaderSize) || head.compare(0, 3, "ID3") != 0) return false;
-    const std::size_t rest =
-        static_cast<std::size_t>(std::min<std::streamoff>(size, kId3v2ReadLimit)) - kHeaderSize;
-    head.resize(kHeaderSize + rest);
-    in->read(head.data() + kHeaderSize, static_cast<std::streamsize>(rest));
-    if (in->gcount() != static_cast<std::streamsize>(rest)) return false;
-    return ParseId3v2(head, static_cast<std::uint64_t>(size), out);
+    if (!*in || size < 0) return false;
+    return ReadId3v2(*in, static_cast<std::uint64_t>(size), out);
 }
 
 namespace {

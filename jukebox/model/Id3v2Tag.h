@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 
@@ -31,7 +32,10 @@ inline constexpr std::size_t kId3v2ReadLimit = 64 * 1024;
 bool ParseId3v2(std::string_view head, std::uint64_t fileSize, Id3v2Text& out);
 
 // ParseId3v2 over the file's first block (at most kId3v2ReadLimit bytes, read
-// only when the file starts with "ID3"). A missing or unreadable file has no tag.
+// only when the file starts with "ID3"), from an open file of fileSize bytes
+// at any position, or from the file at path. A missing or unreadable file has
+// no tag.
+bool ReadId3v2(std::istream& in, std::uint64_t fileSize, Id3v2Text& out);
 bool ReadId3v2(const FileSystem& fs, const std::string& path, Id3v2Text& out);
 
 // The genre number of a genre text: "17", "(17)", "(17)Rock", or a name of the
