@@ -39,6 +39,9 @@ void frmConsole::RunMediaCommand(MediaCommand command) {
     } catch (const std::exception& e) {
         // Run from the message loop as well as from the window procedure.
         platform_.messages.Show(e.what(), "Brambletune", MessageBoxService::kIconError);
+    } catch (...) {
+        platform_.messages.Show("The media key failed.", "Brambletune",
+                                MessageBoxService::kIconError);
     }
 }
 
