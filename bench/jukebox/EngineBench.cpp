@@ -3,17 +3,28 @@
 // Shuffle round, and removing every row after select-all. Targets at 100k
 // natively: adding 10,000 songs < 0.5 s, RemoveDuplicates < 1 s, a Shuffle
 // round < 1 s, select-all + remove < 0.5 s, each growing about linearly.
+// Then the tag reading of adding songs: 10,000 real files (in the system's
+// temporary folder, removed afterwards) read for their tags, with the time and
+// the read calls and bytes the process made (Linux /proc/self/io; warm cache).
+// Built for Windows and run under Wine, only the times count: the counters
+// there are not the program's reads.
 //
 // usage: jukebox_engine_bench
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "jukebox/doubles/AsciiTextCase.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/doubles/MemoryRegistryStore.h"
 #include "jukebox/doubles/RecordingMessageBox.h"
+#include "jukebox/Id3v2TestSupport.h"
+#include "jukebox/model/MID3.h"
+#include "jukebox/model/StdFileSystem.h"
 #include "jukebox/playback/CJukeBox.h"
 #include "jukebox/playback/MMCICtrl.h"
 #include "jukebox/playback/doubles/EngineDoubles.h"
@@ -94,6 +105,91 @@ void RemoveAllSelected(int n) {
                 bench.box.list.nSongs());
 }
 
+// The process's read calls and bytes read so far (0 where /proc is missing).
+struct ReadCounters {
+    unsigned long long calls = 0, bytes = 0;
+};
+
+ReadCounters ReadSoFar() {
+    ReadCounters counters;
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    unsigned long long value = 0;
+    while (io >> name >> value) {
+        if (name == "rchar:") counters.bytes = value;
+        if (name == "syscr:") counters.calls = value;
+    }
+    return counters;
+}
+
+// The files of one kind: a name and the bytes of the file's start; a non-zero
+// size then makes the file that long (the rest sparse, so a big picture costs
+// no disk).
+struct TagKind {
+    const char* name;
+    std::string head;
+    std::uintmax_t size;
+};
+
+std::vector<TagKind> TagKinds() {
+    using namespace brambletune::testing;
+    const std::string audio(4096, '\x55');
+    std::string v1(128, '\0');
+    v1.replace(0, 8, "TAGSong\0", 8);
+    const std::string text = Id3Text(4, "TIT2", "Song", 3) + Id3Text(4, "TPE1", "Band", 3) +
+                             Id3Text(4, "TALB", "Album", 3) + Id3Text(4, "TCON", "Rock", 3);
+    const std::string picture = Id3Frame(4, "APIC", std::string(1 << 20, 'p'));
+    return {
+        {"no tag", audio, 0},
+        {"ID3v1 only", audio + v1, 0},
+        {"ID3v2 only, 1 KiB tag", Id3Tag(4, text, 0, 1024) + audio, 0},
+        {"ID3v2 with a 1 MiB picture", Id3Tag(4, text + picture).substr(0, 4096), 2 << 20},
+    };
+}
+
+// One pass of adding songs for paths: the time, the reads made and how many
+// titles came from a tag.
+void TimeTagPass(const char* name, const char* pass, const std::vector<std::string>& paths) {
+    StdFileSystem fs;
+    AsciiTextCase textCase;
+    const GuessSettings settings{"", true, 3};
+    const ReadCounters before = ReadSoFar();
+    const auto start = Clock::now();
+    std::size_t titled = 0;
+    for (const auto& path : paths) {
+        CSong song;
+        FillSongFromPath(song, path, settings, fs, textCase);
+        titled += song.songTitle == "Song";
+    }
+    const double seconds = Since(start);
+    const ReadCounters after = ReadSoFar();
+    const double n = static_cast<double>(paths.size());
+    std::printf(
+        "  %-27s %-6s %.3f s (%6.1f us a file), %.2f reads, %6.0f bytes a file, %zu titles\n", name,
+        pass, seconds, seconds * 1e6 / n, static_cast<double>(after.calls - before.calls) / n,
+        static_cast<double>(after.bytes - before.bytes) / n, titled);
+}
+
+void ReadTags(int n) {
+    const auto root = std::filesystem::temp_directory_path() / "jukebox_tag_bench";
+    std::filesystem::remove_all(root);
+    std::printf("tags read when adding %d files (first pass just after writing them)\n", n);
+    int kindNumber = 0;
+    for (const TagKind& kind : TagKinds()) {
+        const auto folder = root / std::to_string(++kindNumber);
+        std::filesystem::create_directories(folder);
+        std::vector<std::string> paths;
+        for (int i = 0; i < n; ++i) {
+            paths.push_back((folder / ("song" + std::to_string(i) + ".mp3")).string());
+            std::ofstream(paths.back(), std::ios::binary) << kind.head;
+            if (kind.size > 0) std::filesystem::resize_file(paths.back(), kind.size);
+        }
+        TimeTagPass(kind.name, "first", paths);
+        TimeTagPass(kind.name, "again", paths);
+    }
+    std::filesystem::remove_all(root);
+}
+
 }  // namespace
 
 int main() {
@@ -102,5 +198,6 @@ int main() {
     for (const int n : {10000, 100000}) RemoveDuplicates(n);
     for (const int n : {10000, 100000}) ShuffleRound(n);
     for (const int n : {10000, 100000}) RemoveAllSelected(n);
+    ReadTags(10000);
     return 0;
 }

@@ -11,6 +11,7 @@ add_library(jukebox_console_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/IconCacheKey.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LongPath.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MediaKeys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MFindFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlaylistRows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowGeometry.cpp
@@ -29,6 +30,7 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/Win32DesktopShell.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32DirectoryListing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32FormWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Win32MediaHotKeys.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32MessagePump.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32MousePointer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Win32RecentMenu.cpp

@@ -281,6 +281,20 @@ bool ConsoleCommands::Form_KeyPress(char key) {
     }
 }
 
+void ConsoleCommands::PlayOrPause() {
+    mnuSong_Click(s_.box.IsPlaying() == mci::kModePlay ? kPause : kPlay);
+}
+
+void ConsoleCommands::MediaKey(MediaCommand command) {
+    switch (command) {
+    case MediaCommand::kPlayOrPause: PlayOrPause(); break;
+    case MediaCommand::kStop: mnuSong_Click(kStop); break;
+    case MediaCommand::kNext: mnuSong_Click(kNext); break;
+    case MediaCommand::kPrevious: mnuSong_Click(kBack); break;
+    case MediaCommand::kNone: break;
+    }
+}
+
 void ConsoleCommands::Form_KeyUp(char key, bool ctrl) {
     if (!ctrl) return;
     if (key == 'C') SavedPosition = s_.box.SLDPercent();
@@ -291,7 +305,7 @@ void ConsoleCommands::lbl_MouseDown(std::int32_t index) {
     switch (index) {
     case 0:
     case 7: mnuMode_Click(Options.TimeMode() == 1 ? kElapsedItem : kRemainingItem); break;
-    case 4: mnuSong_Click(s_.box.IsPlaying() == mci::kModePlay ? kPause : kPlay); break;
+    case 4: PlayOrPause(); break;
     case 5: mnuMode_Click(s_.box.list.PlayMode >= 2 ? 0 : s_.box.list.PlayMode + 1); break;
     case 6: mnuMode_Click(kRepeatAllItem); break;
     case 9: s_.box.GoCurrent(); break;

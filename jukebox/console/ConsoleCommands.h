@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "jukebox/console/LongPath.h"
+#include "jukebox/console/MediaKeys.h"
 #include "jukebox/model/CSong.h"
 
 namespace brambletune {
@@ -117,6 +118,8 @@ public:
     void Form_KeyUp(char key, bool ctrl);
     // A press on label index, after the window has handled dragging.
     void lbl_MouseDown(std::int32_t index);
+    // A media key, wherever it reached the console.
+    void MediaKey(MediaCommand command);
     // Files dropped on the playlist, in drop order.
     void Drop(const std::vector<std::string>& files);
 
@@ -129,6 +132,7 @@ public:
 
 private:
     void Play();
+    void PlayOrPause();
     void JumpTo(float fraction);
     bool OpenAlbum(const std::string& path);
     void AddFolder(const std::string& folder);

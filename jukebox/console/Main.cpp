@@ -48,6 +48,7 @@ bool HandleInstances(frmConsole& console, MSingleInstance& instance, const std::
 int RunMessageLoop(frmConsole& console) {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (console.TakeMediaKey(msg)) continue;
         if (console.PreTranslate(msg)) continue;
         HWND active = GetActiveWindow();
         if (active && active != console.handle() && IsDialogMessageA(active, &msg)) continue;

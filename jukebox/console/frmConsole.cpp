@@ -191,6 +191,11 @@ LRESULT frmConsole::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_DROPFILES: OnDrop(reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_APPCOMMAND:
+        if (OnAppCommand(lParam)) return TRUE;
+        break;
+    case WM_HOTKEY: RunMediaCommand(Win32MediaHotKeys::CommandOf(wParam)); return 0;
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); break;
     case WM_CLOSE: Form_Unload(); return 0;
     // The session waits for the questions; the rest of the unload runs once it ends.
     case WM_QUERYENDSESSION: return unloading_ || CloseDocuments();
@@ -374,6 +379,7 @@ void frmConsole::Form_Unload() {
     list_->SaveSettings("Songs");
     recentFiles_.reset();
     trayIcon_.Delete();
+    hotKeys_.Unregister();
     formUtils_->UnSubClass();
     if (unhookInstance_) unhookInstance_();
     DestroyWindow(hwnd_);

@@ -11,6 +11,8 @@
 #include "jukebox/console/ConsoleCommands.h"
 #include "jukebox/console/ConsoleLayout.h"
 #include "jukebox/console/ConsolePlatform.h"
+#include "jukebox/console/MediaKeys.h"
+#include "jukebox/console/Win32MediaHotKeys.h"
 #include "jukebox/playback/ConsoleView.h"
 #include "jukebox/settings/OptionsForm.h"
 #include "jukebox/windows/Win32Mixer.h"
@@ -50,6 +52,10 @@ public:
     // Keys the console sees before its controls, then its shortcuts; true when
     // the message was used up.
     bool PreTranslate(MSG& msg);
+    // Sees every message the program's loop takes, before anything else does.
+    // True when it was a media key press, in whichever of the program's
+    // windows: it is used up.
+    bool TakeMediaKey(const MSG& msg);
     // Brings the console in front, then plays path or, without one, the most recent album.
     void Starter(const std::string& path, bool firstInstance);
     // Run as the last step of the unload: gives back the hand-over hook.
@@ -111,6 +117,11 @@ public:
     void LyricsChecksChanged() override;
 
 private:
+    // Media keys (frmConsoleMediaKeys.cpp).
+    bool OnAppCommand(LPARAM lParam);
+    void OnShowWindow(bool shown);
+    void RunMediaCommand(MediaCommand command);
+
     static constexpr std::int32_t kSliderScale = 10000;
     static constexpr UINT_PTR kTimerId = 1;
     static constexpr int kLabels = 12;
@@ -175,6 +186,8 @@ private:
     std::int32_t frameHeight_ = 0;  // window height less inner height, in twips
     RECT normal_{};                 // bounds in the normal state, twips
     bool unloading_ = false;
+    MediaKeyFilter mediaKeys_;
+    Win32MediaHotKeys hotKeys_;  // held while the console is hidden in the tray
 
     ConsolePlatform platform_;
     ConsoleLayout layout_;

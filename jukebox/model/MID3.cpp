@@ -2,10 +2,12 @@
 
 #include <cstring>
 #include <istream>
+#include <memory>
 
 #include "jukebox/model/AnsiText.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/model/FileSystem.h"
+#include "jukebox/model/Id3v2Tag.h"
 #include "jukebox/model/StoredText.h"
 #include "jukebox/model/TextCase.h"
 #include "jukebox/settings/MGeneral.h"
@@ -43,23 +45,41 @@ TagRecord DecodeTag(const char* block) {
     return tag;
 }
 
-bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag) {
-    if (!fs.FileExists(path)) return false;
+namespace {
+
+// The file at path opened for reading, with its size; nullptr for a missing
+// path, a folder, a file that cannot be opened or whose size is unknown.
+std::unique_ptr<std::istream> OpenWithSize(const FileSystem& fs, const std::string& path,
+                                           std::streamoff& size) {
+    if (!fs.FileExists(path)) return nullptr;
     auto in = fs.OpenRead(path);
-    if (!in) return false;
+    if (!in) return nullptr;
     in->seekg(0, std::ios::end);
-    const std::streamoff size = in->tellg();
-    if (!*in || size < static_cast<std::streamoff>(TagRecord::kSize)) return false;
+    size = in->tellg();
+    if (!*in || size < 0) return nullptr;
+    return in;
+}
+
+// The tag in the last 128 bytes of an open file of size bytes.
+bool ReadTagFrom(std::istream& in, std::streamoff size, TagRecord& tag) {
+    if (size < static_cast<std::streamoff>(TagRecord::kSize)) return false;
     char block[TagRecord::kSize] = {};
-    in->seekg(size - static_cast<std::streamoff>(TagRecord::kSize), std::ios::beg);
-    in->read(block, TagRecord::kSize);
-    if (in->gcount() != static_cast<std::streamsize>(TagRecord::kSize)) {
+    in.seekg(size - static_cast<std::streamoff>(TagRecord::kSize), std::ios::beg);
+    in.read(block, TagRecord::kSize);
+    if (in.gcount() != static_cast<std::streamsize>(TagRecord::kSize)) {
         std::memset(block, 0, sizeof block);  // a read error: no "TAG"
     }
-    in.reset();
     if (std::memcmp(block, "TAG", 3) != 0) return false;
     tag = DecodeTag(block);
     return true;
+}
+
+}  // namespace
+
+bool ReadTag(const FileSystem& fs, const std::string& path, TagRecord& tag) {
+    std::streamoff size = 0;
+    const auto in = OpenWithSize(fs, path, size);
+    return in && ReadTagFrom(*in, size, tag);
 }
 
 namespace {
@@ -145,8 +165,11 @@ void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings&
     song.songLyrics = parts.folder + parts.title;
     if (!extension.empty()) song.songLyrics += "." + extension;
 
+    // One opening of the file serves both tags.
+    std::streamoff size = 0;
+    const auto in = OpenWithSize(fs, path, size);
     TagRecord stored;
-    if (ReadTag(fs, path, stored)) {
+    if (in && ReadTagFrom(*in, size, stored)) {
         const TagRecord tag = ProgramTag(stored, pages);
         song.songTitle = RTrim(tag.title);
         song.songArtist = RTrim(tag.artist);
@@ -154,6 +177,16 @@ void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings&
         song.songYear = RTrim(tag.year);
         song.songComments = RTrim(tag.comment);
         song.songGenre = tag.genre;
+        return;
+    }
+    Id3v2Text text;
+    if (in && ReadId3v2(*in, static_cast<std::uint64_t>(size), text)) {
+        song.songTitle = textCase.FromUtf16(text.title);
+        song.songArtist = textCase.FromUtf16(text.artist);
+        song.songAlbum = textCase.FromUtf16(text.album);
+        song.songYear = textCase.FromUtf16(text.year);
+        song.songComments = textCase.FromUtf16(text.comment);
+        song.songGenre = Id3v2GenreNumber(text.genre);
         return;
     }
     song.songTitle = FixCase(parts.title, textCase);

@@ -67,7 +67,8 @@ struct GuessSettings {
 GuessSettings GuessSettingsOf(const OptionsRecord& options);
 
 // Fills song (which should be freshly cleared) for a media file path: path,
-// lyrics file, then the tag's fields or, without a tag, the guesses.
+// lyrics file, then the ID3v1 tag's fields, or without one the ID3v2 tag's
+// (in the code page of textCase), or without either the guesses.
 void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings& settings,
                       const FileSystem& fs, const TextCase& textCase, const CodePages& pages);
 

@@ -1,7 +1,6 @@
 # The song dialog (information, batch edit, find) and ID3 tag writing. The
 # rules are portable over the engine; the window is a thin Win32 dialog.
 add_library(jukebox_song_core STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/GenreList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SongDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TagWriter.cpp
 )

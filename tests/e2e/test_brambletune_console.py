@@ -1,11 +1,13 @@
-"""Brambletune.exe under Wine: an album plays and the keys drive it, the save
-question at exit (a cancelled save keeps the program), the end of a session,
-the hand-over from a second start, file names in any script, legacy albums,
-imported playlists."""
+"""Brambletune.exe under Wine: an album plays and the keys drive it, media keys
+too (in the console and while it is hidden in the tray), the save question at
+exit (a cancelled save keeps the program), the end of a session, the hand-over
+from a second start, file names in any script, legacy albums, imported
+playlists."""
 import os
 import shutil
 import subprocess
 import unittest
+import wave
 
 from brambletune_case import EMPTY_CAPTION, KEY, SAVE_QUESTION, BrambletuneCase
 from testbed import wait_until, wine_path
@@ -19,6 +21,7 @@ PANEL_SPOT = (40 << 16) | 180  # y 40, x 180: between the labels and the buttons
 JAPANESE = "\u66f2\u540d"  # "song title"; no Western code page holds it
 # Wine names Unix files through the locale's character set: UTF-8 keeps every name.
 UTF8_LOCALE = {"LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"}
+SONG_CAPTION = r"^.+ - .+ - Demo\.alb - Brambletune$"
 
 
 class BrambletuneConsole(BrambletuneCase):
@@ -103,6 +106,36 @@ class BrambletuneConsole(BrambletuneCase):
         self.assertEqual(recent.get("1", "").lower(), wine_path(kept).lower())
         self.assertIn("Options", self.settings("Options"))
         self.assertIn("lvSongs0", self.settings("Window"))
+
+    def test_the_next_media_key_moves_to_the_next_song_shown_or_hidden(self):
+        album = self.demo_album()
+        self.lengthen_demo_tones()
+        program = self.start("Brambletune.exe", album)
+        console = self.wait_window(SONG_CAPTION)
+        # The songs play in the order of the list, sorted by title.
+        self.assertTrue(wait_until(lambda: self.song_title(console) == "Concert A", 15))
+        # Exactly the next song: a key run twice would pass on to the one after.
+        following = "High E"
+        self.press(console, "XF86AudioNext")
+        self.assertTrue(wait_until(lambda: self.song_title(console) == following, 15),
+                        f"after the media key: {self.song_title(console)!r}, not {following!r}")
+        self.screenshot("brambletune-media-key-next")
+        # Hidden in the tray, with another program in front, the key reaches the
+        # console as its hot key.
+        tray_left_click = ("post", "frmConsole", str(TRAY_CALLBACK), "0", str(WM_LBUTTONUP))
+        self.assertTrue(self.poke(*tray_left_click))
+        self.assertTrue(wait_until(lambda: not self.visible_windows(SONG_CAPTION), 10))
+        self.start("notepad.exe", path="notepad.exe")
+        self.press(self.wait_window("Notepad$"), "XF86AudioNext")
+        self.assertTrue(self.poke(*tray_left_click))
+        following = "Low G"
+        console = self.wait_window(SONG_CAPTION)
+        self.assertTrue(wait_until(lambda: self.song_title(console) == following, 15),
+                        f"after the media key in hiding: {self.song_title(console)!r}, "
+                        f"not {following!r}")
+        self.press(console, "ctrl+q")
+        self.press(self.wait_window(SAVE_QUESTION), "n")
+        self.assertEqual(program.wait(30), 0)
 
     def test_a_second_start_hands_its_file_to_the_first(self):
         album = self.demo_album()  # a path with a space: the shell quotes it
@@ -230,6 +263,21 @@ class BrambletuneConsole(BrambletuneCase):
         if box:
             self.press(box[0], "n")
         self.assertEqual(program.wait(30), 0)
+
+    def lengthen_demo_tones(self):
+        """The demo album's tones as five minutes of silence each, so that no song
+        ends while a test waits on it (Wine plays them faster than real time)."""
+        folder = os.path.join(self.tmp, "demo album")
+        for name in os.listdir(folder):
+            if name.endswith(".wav"):
+                with wave.open(os.path.join(folder, name), "wb") as tone:
+                    tone.setparams((1, 1, 8000, 0, "NONE", "not compressed"))
+                    tone.writeframes(b"\x80" * 8000 * 300)
+
+    def song_title(self, window):
+        caption = subprocess.run(["xdotool", "getwindowname", window], env=self.env,
+                                 capture_output=True, text=True).stdout.strip()
+        return caption.split(" - ")[0]
 
     def geometry(self, window):
         out = subprocess.run(["xdotool", "getwindowgeometry", window], env=self.env,

@@ -1,10 +1,12 @@
-// Seeded, bounded randomized tests of the album reader and the tag reader.
+// Seeded, bounded randomized tests of the album reader and the tag readers.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "jukebox/AlbumTestSupport.h"
+#include "jukebox/Id3v2TestSupport.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
+#include "jukebox/model/Id3v2Tag.h"
 #include "jukebox/model/MID3.h"
 
 namespace brambletune {
@@ -176,6 +178,88 @@ TEST(TagFuzz, ReaderAgreesWithTheModel) {
         ASSERT_EQ(got.genre, want.genre);
         ASSERT_EQ(got.title.size(), 30u);
         ASSERT_EQ(got.year.size(), 4u);
+    }
+}
+
+// A valid tag of a random version: text frames in random encodings, now and
+// then a picture, padding, unsynchronisation or an extended header.
+std::string RandomId3v2(std::mt19937& rng, std::string& title) {
+    const int version = 2 + static_cast<int>(rng() % 3);
+    const bool v2 = version == 2;
+    const char encoding = static_cast<char>(v2 ? rng() % 2 : rng() % 4);
+    title = RandomBytes(rng, 1 + rng() % 20, "abcXYZ 09");
+    std::string titleBytes = title;
+    if (encoding == 1 || encoding == 2) {
+        titleBytes.clear();
+        if (encoding == 1) titleBytes = "\xFF\xFE";
+        for (const char c : title)
+            titleBytes += encoding == 1 ? std::string{c, '\0'} : std::string{'\0', c};
+    }
+    std::string frames = testing::Id3Text(version, v2 ? "TT2" : "TIT2", titleBytes, encoding);
+    for (int i = static_cast<int>(rng() % 4); i > 0; --i) {
+        const char* ids[] = {"TPE1", "TALB", "TCON", "COMM", "APIC", "TRCK"};
+        const std::string id = v2 ? "TP1" : ids[rng() % 6];
+        frames += testing::Id3Frame(version, id, RandomBytes(rng, rng() % 300));
+    }
+    unsigned flags = 0;
+    if (version == 3 && rng() % 4 == 0) {
+        flags |= 0x40;
+        frames = std::string("\0\0\0\x06", 4) + std::string(6, '\0') + frames;
+    }
+    if (version != 4 && rng() % 4 == 0) {
+        flags |= 0x80;
+        frames = testing::Unsynchronise(frames);
+    }
+    return testing::Id3Tag(version, frames, flags, rng() % 3 ? 0 : rng() % 500);
+}
+
+// The size the header states, or 0 when it states none.
+std::uint64_t StatedTagEnd(const std::string& file) {
+    if (file.size() < 10 || file.compare(0, 3, "ID3") != 0) return 0;
+    std::uint64_t size = 0;
+    for (int i = 6; i < 10; ++i) size = (size << 7) | (static_cast<unsigned char>(file[i]) & 0x7F);
+    return 10 + size;
+}
+
+TEST(Id3v2Fuzz, ValidTagsReadBackTheirTitle) {
+    std::mt19937 rng(kSeed + 5);
+    for (int iter = 0; iter < 2000; ++iter) {
+        std::string title;
+        const std::string file = RandomId3v2(rng, title) + RandomBytes(rng, rng() % 200);
+        Id3v2Text t;
+        ASSERT_TRUE(ParseId3v2(file, file.size(), t)) << iter;
+        ASSERT_EQ(t.title, std::u16string(title.begin(), title.end())) << iter;
+    }
+}
+
+TEST(Id3v2Fuzz, DamagedTagsNeverCrashAndNeverReachPastTheFile) {
+    std::mt19937 rng(kSeed + 6);
+    MemoryFileSystem fs;
+    for (int iter = 0; iter < 5000; ++iter) {
+        std::string title;
+        std::string file = RandomId3v2(rng, title) + RandomBytes(rng, rng() % 100);
+        switch (rng() % 4) {
+        case 0: file.resize(rng() % (file.size() + 1)); break;
+        case 1:
+            for (int k = 0; k < 3; ++k) file[rng() % file.size()] = static_cast<char>(rng());
+            break;
+        case 2: file.insert(rng() % file.size(), RandomBytes(rng, 1 + rng() % 4)); break;
+        case 3: file.erase(3 + rng() % (file.size() - 3), 1 + rng() % 10); break;
+        }
+        Id3v2Text parsed;
+        const bool ok = ParseId3v2(file, file.size(), parsed);
+        if (ok) {
+            ASSERT_LE(StatedTagEnd(file), file.size()) << iter;
+        } else {
+            ASSERT_TRUE(parsed.title.empty() && parsed.comment.empty()) << iter;
+        }
+        ASSERT_LE(parsed.title.size(), file.size());
+        // Through a file: the same answer from the first block.
+        fs.files["f.mp3"] = file;
+        Id3v2Text read;
+        ASSERT_EQ(ReadId3v2(fs, "f.mp3", read), ok) << iter;
+        ASSERT_EQ(read.title, parsed.title) << iter;
+        ASSERT_EQ(read.comment, parsed.comment) << iter;
     }
 }
 

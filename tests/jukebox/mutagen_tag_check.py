@@ -1,8 +1,10 @@
 #!/usr/bin/python3
-"""Independent check of ReadTag and WriteID3: MP3-like files tagged with ID3v1
-by Debian's python3-mutagen are read back by ReadTag (through the
+"""Independent check of ReadTag, ReadId3v2 and WriteID3: MP3-like files tagged
+with ID3v1 by Debian's python3-mutagen are read back by ReadTag (through the
 jukebox_readtag helper), and the fields must equal both what was given to
-mutagen and what mutagen's own ID3v1 parser finds in the file. Tags written by
+mutagen and what mutagen's own ID3v1 parser finds in the file. Files tagged
+only with ID3v2 (2.3 and 2.4, every text encoding, pictures, padding) by
+mutagen are read back by ReadId3v2 as mutagen was given them. Tags written by
 WriteID3 (through the jukebox_writetag helper) must read back through mutagen's
 parser as written, and DeleteID3 must give back the untagged bytes.
 
@@ -15,7 +17,7 @@ import subprocess
 import sys
 
 from mutagen._constants import GENRES as GENRE_NAMES
-from mutagen.id3 import ID3, TALB, TCON, TDRC, TIT2, TPE1, TRCK, COMM
+from mutagen.id3 import APIC, ID3, TALB, TCON, TDRC, TIT2, TPE1, TRCK, COMM
 from mutagen.id3._id3v1 import ParseID3v1
 
 GENRES = {"Blues": 0, "Jazz": 8, "Metal": 9, "Pop": 13, "Rock": 17, "Techno": 18}
@@ -48,13 +50,14 @@ def tag_file(path, fields, v1=2):
     tags.save(path, v1=v1)
 
 
-def read_tags(tool, paths):
-    out = subprocess.run([tool] + paths, check=True, capture_output=True, text=True).stdout
+def read_tags(tool, paths, v2=False):
+    args = [tool] + (["--v2"] if v2 else []) + paths
+    out = subprocess.run(args, check=True, capture_output=True, text=True).stdout
     results, current = [], None
     for line in out.splitlines():
         if line == "NOTAG":
             results.append(None)
-        elif line == "TAG":
+        elif line in ("TAG", "ID3V2"):
             current = {}
             results.append(current)
         else:
@@ -137,6 +140,51 @@ def check_writes(tool, work, rng, failures):
             with open(path, "rb") as f:
                 if f.read() != before:
                     failures.append("%s: not the same bytes after DeleteID3" % path)
+    return len(cases)
+
+
+UNICODE = LATIN1 + "ĀŒƒΩЖאあ漢字😀"
+
+
+def check_id3v2(tool, work, rng, failures):
+    """Files tagged only with ID3v2 by mutagen, read back by ReadId3v2."""
+    cases, paths = [], []
+    for i in range(60):
+        version = rng.choice([3, 4])
+        encoding = rng.choice([0, 1] if version == 3 else [0, 1, 2, 3])
+        alphabet = LATIN1 if encoding == 0 else UNICODE
+
+        def rnd(n):
+            return "".join(rng.choice(alphabet) for _ in range(1 + rng.randrange(n))).strip() or "x"
+        fields = dict(title=rnd(60), artist=rnd(30), album=rnd(30), comment=rnd(80),
+                      year=str(rng.randrange(1900, 2100)), genre=rng.choice(list(GENRES) + ["Nope"]))
+        tags = ID3()
+        tags.add(TIT2(encoding=encoding, text=fields["title"]))
+        tags.add(TPE1(encoding=encoding, text=fields["artist"]))
+        tags.add(TALB(encoding=encoding, text=fields["album"]))
+        tags.add(TDRC(encoding=encoding, text=fields["year"]))
+        tags.add(TCON(encoding=encoding, text=fields["genre"]))
+        if rng.randrange(2):
+            tags.add(COMM(encoding=encoding, lang="eng", desc="iTunNORM", text="0000 1111"))
+        tags.add(COMM(encoding=encoding, lang="eng", desc="", text=fields["comment"]))
+        if rng.randrange(2):
+            tags.add(APIC(encoding=0, mime="image/png", type=3, desc="",
+                          data=bytes(rng.randrange(256) for _ in range(rng.choice([10, 30000])))))
+        path = os.path.join(work, "v2_%02d.mp3" % i)
+        mp3_like(path, rng.choice([0, 500]), rng)
+        tags.save(path, v1=0, v2_version=version, padding=lambda info: rng.choice([0, 1024]))
+        cases.append(fields)
+        paths.append(path)
+    for path, fields, got in zip(paths, cases, read_tags(tool, paths, v2=True)):
+        if got is None:
+            failures.append("%s: ReadId3v2 found no tag" % path)
+            continue
+        for name in ("title", "artist", "album", "year", "comment"):
+            mine = got[name].decode("utf-8")
+            if mine != fields[name]:
+                failures.append("%s: %s is %r, mutagen was given %r" % (path, name, mine, fields[name]))
+        if got["genre"] != GENRES.get(fields["genre"], 255):
+            failures.append("%s: genre %d for %r" % (path, got["genre"], fields["genre"]))
     return len(cases)
 
 
@@ -230,11 +278,12 @@ def main():
             failures.append("%s: expected no tag, got %r" % (path, got))
 
     written = check_writes(sys.argv[3], work, rng, failures) if len(sys.argv) > 3 else 0
+    v2_tagged = check_id3v2(tool, work, rng, failures)
 
     for line in failures:
         print("FAIL", line)
-    print("%d tagged files, %d untagged paths, %d written tags, %d failures"
-          % (len(cases), len(no_tag), written, len(failures)))
+    print("%d tagged files, %d untagged paths, %d written tags, %d ID3v2-only files, %d failures"
+          % (len(cases), len(no_tag), written, v2_tagged, len(failures)))
     return 1 if failures else 0
 
 

@@ -229,6 +229,28 @@ TEST_F(ConsoleCommandsTest, ADigitJumpsToThatTenthOfTheSong) {
     EXPECT_FALSE(commands.Form_KeyPress('q'));
 }
 
+TEST_F(ConsoleCommandsTest, MediaKeysArePlayOrPauseStopNextAndBack) {
+    Song("a", 100);
+    Song("b", 100);
+    rows.SetSelectedItem(1);
+    const struct {
+        MediaCommand key;
+        std::set<std::string> playing;
+    } steps[] = {
+        {MediaCommand::kPlayOrPause, {Path("a")}},
+        {MediaCommand::kPlayOrPause, {}},  // paused
+        {MediaCommand::kPlayOrPause, {Path("a")}},
+        {MediaCommand::kNext, {Path("b")}},
+        {MediaCommand::kPrevious, {Path("a")}},
+        {MediaCommand::kStop, {}},
+        {MediaCommand::kNone, {}},
+    };
+    for (const auto& step : steps) {
+        commands.MediaKey(step.key);
+        EXPECT_EQ(Playing(), step.playing) << static_cast<int>(step.key);
+    }
+}
+
 TEST_F(ConsoleCommandsTest, FindNextAfterTheLastMatchSelectsTheFirstRow) {
     Song("alpha");
     Song("beta");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jukebox/model/TextCase.h"
+#include "jukebox/model/UnicodeText.h"
 
 namespace brambletune::testing {
 
@@ -21,6 +22,8 @@ public:
         return r;
     }
     bool IsLeadByte(char) const override { return false; }
+    // As a program whose code page is UTF-8.
+    std::string FromUtf16(std::u16string_view text) const override { return Utf16ToUtf8(text); }
 };
 
 // A double-byte code page laid out like Japanese (932): 0x81-0x9F and 0xE0-0xFC
