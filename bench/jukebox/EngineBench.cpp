@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "jukebox/doubles/AsciiTextCase.h"
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/doubles/MemoryRegistryStore.h"
 #include "jukebox/doubles/RecordingMessageBox.h"
@@ -152,13 +153,14 @@ std::vector<TagKind> TagKinds() {
 void TimeTagPass(const char* name, const char* pass, const std::vector<std::string>& paths) {
     StdFileSystem fs;
     AsciiTextCase textCase;
+    const Latin1CodePages pages;
     const GuessSettings settings{"", true, 3};
     const ReadCounters before = ReadSoFar();
     const auto start = Clock::now();
     std::size_t titled = 0;
     for (const auto& path : paths) {
         CSong song;
-        FillSongFromPath(song, path, settings, fs, textCase);
+        FillSongFromPath(song, path, settings, fs, textCase, pages);
         titled += song.songTitle == "Song";
     }
     const double seconds = Since(start);

@@ -2,6 +2,7 @@
 
 #include "jukebox/Id3v2TestSupport.h"
 #include "jukebox/doubles/AsciiTextCase.h"
+#include "jukebox/doubles/Latin1CodePages.h"
 #include "jukebox/doubles/MemoryFileSystem.h"
 #include "jukebox/model/CSong.h"
 #include "jukebox/model/Id3v2Tag.h"
@@ -252,10 +253,11 @@ class FillSongId3v2Test : public ::testing::Test {
 protected:
     MemoryFileSystem fs;
     AsciiTextCase utf8;  // converts as a program whose code page is UTF-8
+    const testing::Latin1CodePages pages;
     const std::string path = "C:\\Music\\SOME BAND\\BEST OF\\FIRST SONG.MP3";
     CSong Fill() {
         CSong s;
-        FillSongFromPath(s, path, GuessSettings{"", false, 3}, fs, utf8);
+        FillSongFromPath(s, path, GuessSettings{"", false, 3}, fs, utf8, pages);
         return s;
     }
 };
