@@ -12,7 +12,6 @@
 #include "jukebox/playback/ConsoleView.h"
 #include "jukebox/playback/LyricsView.h"
 #include "jukebox/playback/MciApi.h"
-#include "jukebox/playback/PathNames.h"
 #include "jukebox/playback/PlaylistView.h"
 #include "jukebox/settings/MJukebox.h"
 
@@ -47,9 +46,7 @@ CJukeBox::CJukeBox(const JukeBoxServices& services)
     : s_(services),
       MCI0_(std::make_unique<CMCICtrl>(services.mci)),
       MCI1_(std::make_unique<CMCICtrl>(services.mci)),
-      identities_([this](const std::string& path) {
-          return s_.textCase.Upper(GetShortPath(s_.paths, path));
-      }) {}
+      identities_(services.paths, services.textCase) {}
 
 CJukeBox::~CJukeBox() = default;
 

@@ -1,8 +1,15 @@
 #include "jukebox/playback/DuplicateIndex.h"
 
 #include "jukebox/model/CSongList.h"
+#include "jukebox/model/TextCase.h"
+#include "jukebox/playback/PathNames.h"
+#include "jukebox/playback/ShortPathBatch.h"
 
 namespace brambletune {
+
+std::string DuplicateIndex::IdentityOf(const std::string& path) const {
+    return textCase_.Upper(GetShortPath(paths_, path));
+}
 
 void DuplicateIndex::Build(const CSongList& list) {
     if (built_) return;
@@ -10,8 +17,9 @@ void DuplicateIndex::Build(const CSongList& list) {
     counts_.clear();
     byIndex_.reserve(static_cast<std::size_t>(list.nSongs()));
     counts_.reserve(static_cast<std::size_t>(list.nSongs()));
+    ShortPathBatch shortPaths(paths_, textCase_);
     for (std::int32_t i = 0; i < list.nSongs(); ++i) {
-        byIndex_.push_back(identity_(list.song(i).songPath));
+        byIndex_.push_back(textCase_.Upper(shortPaths.ShortPath(list.song(i).songPath)));
         Count(byIndex_.back());
     }
     built_ = true;
@@ -29,7 +37,7 @@ bool DuplicateIndex::Contains(const std::string& identity) const {
 
 void DuplicateIndex::Added(const std::string& path) {
     if (!built_) return;
-    byIndex_.push_back(identity_(path));
+    byIndex_.push_back(IdentityOf(path));
     Count(byIndex_.back());
 }
 
@@ -45,7 +53,7 @@ void DuplicateIndex::Changed(std::int32_t index, const std::string& path) {
     if (!built_ || index < 0 || index >= static_cast<std::int32_t>(byIndex_.size())) return;
     const auto slot = static_cast<std::size_t>(index);
     Uncount(byIndex_[slot]);
-    byIndex_[slot] = identity_(path);
+    byIndex_[slot] = IdentityOf(path);
     Count(byIndex_[slot]);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -9,6 +8,8 @@
 namespace brambletune {
 
 class CSongList;
+class PathNames;
+class TextCase;
 
 // The identity of every song of a song list (the upper-cased short form of its
 // path), kept by song index and counted in a hash table, so that finding a
@@ -16,11 +17,10 @@ class CSongList;
 // list on first use; kept in step by the list's editors afterwards.
 class DuplicateIndex {
 public:
-    using IdentityFn = std::function<std::string(const std::string& path)>;
+    DuplicateIndex(const PathNames& paths, const TextCase& textCase)
+        : paths_(paths), textCase_(textCase) {}
 
-    explicit DuplicateIndex(IdentityFn identity) : identity_(std::move(identity)) {}
-
-    std::string IdentityOf(const std::string& path) const { return identity_(path); }
+    std::string IdentityOf(const std::string& path) const;
     // Reads every song's identity unless they are known already.
     void Build(const CSongList& list);
     // Forgets everything; the next Build reads the list again.
@@ -44,7 +44,8 @@ private:
     void Count(const std::string& identity);
     void Uncount(const std::string& identity);
 
-    IdentityFn identity_;
+    const PathNames& paths_;
+    const TextCase& textCase_;
     bool built_ = false;
     std::vector<std::string> byIndex_;
     std::unordered_map<std::string, std::int32_t> counts_;

@@ -15,6 +15,7 @@ add_library(jukebox_engine_core STATIC
   playback/CJukeBoxFiles.cpp
   playback/CJukeBoxPlaylist.cpp
   playback/DuplicateIndex.cpp
+  playback/ShortPathBatch.cpp
 )
 target_link_libraries(jukebox_engine_core PUBLIC jukebox_playback_core jukebox_console_core)
 
