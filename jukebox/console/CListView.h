@@ -70,6 +70,7 @@ private:
     void OnStateRangeChanged(const NMLVODSTATECHANGE& change);
     void ShowSortImage(std::int32_t column, std::int32_t image);
     void SetControlState(std::int32_t index, UINT state, UINT mask);
+    void ClearControlSelection();
 
     RegistryStore& registry_;
     HWND list_ = nullptr;

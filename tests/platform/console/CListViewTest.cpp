@@ -274,6 +274,11 @@ TEST_F(CListViewTest, SelectionStaysInStepBothWays) {
     view->RemoveRow(2);
     EXPECT_EQ(static_cast<int>(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0)), 3);
     EXPECT_EQ(NextSelected(-1), 1);
+    view->ColumnClick(kTitleColumn);  // a c d e -> e d c a: the selection leaves the last item
+    EXPECT_EQ(NextSelected(-1), 0);
+    EXPECT_EQ(NextSelected(0), 1);
+    EXPECT_EQ(NextSelected(1), 2);
+    EXPECT_EQ(NextSelected(2), -1);
 }
 
 TEST_F(CListViewTest, ClickAndShiftClickSelectARangeOfRows) {
