@@ -16,9 +16,12 @@ class VigilonStart(VigilonCase):
         opts = self.reg_values(KEY + r"\Opts")
         expected = {"New": "1", "Change": "1", "Delete": "1", "Wav": "", "Nsecs": "60",
                     "AutoStart": "0", "SoundAlarm": "1", "MAPI": "1", "Server": "",
-                    "Sender": "", "SendEmail": "", "Subject": "", "NumRecip": "0"}
+                    "Sender": "", "SendEmail": "", "Subject": "", "NumRecip": "0",
+                    "Security": "0", "User": "", "Password": ""}
         self.assertEqual({k: v for k, (t, v) in opts.items()}, expected)
-        self.assertTrue(all(t == "REG_SZ" for t, v in opts.values()))
+        # The password is kept only as the bytes DPAPI made: none without one.
+        self.assertEqual(opts["Password"][0], "REG_BINARY")
+        self.assertTrue(all(t == "REG_SZ" for k, (t, v) in opts.items() if k != "Password"))
         start = self.reg_values(KEY + r"\Start")
         self.assertEqual(sorted(start), sorted(f"Dir{i}" for i in range(1, 21)))
 
