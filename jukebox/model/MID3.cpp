@@ -10,6 +10,7 @@
 #include "jukebox/model/Id3v2Tag.h"
 #include "jukebox/model/StoredText.h"
 #include "jukebox/model/TextCase.h"
+#include "jukebox/model/UnicodeText.h"
 #include "jukebox/settings/MGeneral.h"
 #include "jukebox/settings/OptionsRecord.h"
 
@@ -181,11 +182,16 @@ void FillSongFromPath(CSong& song, const std::string& path, const GuessSettings&
     }
     Id3v2Text text;
     if (in && ReadId3v2(*in, static_cast<std::uint64_t>(size), text)) {
-        song.songTitle = textCase.FromUtf16(text.title);
-        song.songArtist = textCase.FromUtf16(text.artist);
-        song.songAlbum = textCase.FromUtf16(text.album);
-        song.songYear = textCase.FromUtf16(text.year);
-        song.songComments = textCase.FromUtf16(text.comment);
+        // Unicode text reaches the program's code page by the same route as
+        // stored UTF-8.
+        const auto program = [&](std::u16string_view field) {
+            return ProgramText(Utf16ToUtf8(field), StoredCodePage::kUtf8, pages);
+        };
+        song.songTitle = program(text.title);
+        song.songArtist = program(text.artist);
+        song.songAlbum = program(text.album);
+        song.songYear = program(text.year);
+        song.songComments = program(text.comment);
         song.songGenre = Id3v2GenreNumber(text.genre);
         return;
     }

@@ -15,9 +15,6 @@ public:
     virtual std::string Upper(std::string_view text) const = 0;
     // True when c starts a two-byte character of the code page.
     virtual bool IsLeadByte(char c) const = 0;
-    // Unicode text in this code page (UTF-8 when that is the code page); a
-    // character the code page cannot hold becomes "?".
-    virtual std::string FromUtf16(std::u16string_view text) const = 0;
 };
 
 }  // namespace brambletune

@@ -11,7 +11,6 @@ public:
     std::string Lower(std::string_view text) const override;
     std::string Upper(std::string_view text) const override;
     bool IsLeadByte(char c) const override;
-    std::string FromUtf16(std::u16string_view text) const override;
 };
 
 }  // namespace brambletune

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "jukebox/model/TextCase.h"
-#include "jukebox/model/UnicodeText.h"
 
 namespace brambletune::testing {
 
@@ -22,8 +21,6 @@ public:
         return r;
     }
     bool IsLeadByte(char) const override { return false; }
-    // As a program whose code page is UTF-8.
-    std::string FromUtf16(std::u16string_view text) const override { return Utf16ToUtf8(text); }
 };
 
 // A double-byte code page laid out like Japanese (932): 0x81-0x9F and 0xE0-0xFC

@@ -142,21 +142,6 @@ TEST(Win32TextCase, UsesTheAnsiCodePage) {
     EXPECT_EQ(FixCase("SOME BAND", tc), "Some Band");
 }
 
-// Unicode text (the ID3v2 tags' fields) reaches the program in its code page:
-// UTF-8 when that is the code page, else the legacy one with "?" for what it
-// cannot hold.
-TEST(Win32TextCase, UnicodeTextInTheAnsiCodePage) {
-    Win32TextCase tc;
-    EXPECT_EQ(tc.FromUtf16(u"Song 1"), "Song 1");
-    EXPECT_EQ(tc.FromUtf16(u""), "");
-    const std::u16string text = u"Caf\u00E9 \u3042";
-    switch (GetACP()) {
-    case 65001: EXPECT_EQ(tc.FromUtf16(text), "Caf\xC3\xA9 \xE3\x81\x82"); break;
-    case 1252: EXPECT_EQ(tc.FromUtf16(text), "Caf\xE9 ?"); break;
-    default: GTEST_LOG_(INFO) << "ANSI code page " << GetACP() << ": only ASCII checked"; break;
-    }
-}
-
 // A thread cannot switch the ANSI code page, so only what the default one says
 // is checked: ASCII bytes never start a character, and in a single-byte code
 // page no byte does.
