@@ -19,13 +19,11 @@ command to the list's answer. Every process started is ended by its id.
 """
 import argparse
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-from run_open_album_bench import REPO, Bench, MeasureError, start_xvfb, stop, wine_path
+from run_open_album_bench import REPO, MeasureError, run_bench, wine_path
 
 SONGS = 100000
 TARGET_SECONDS = 5.0
@@ -55,32 +53,26 @@ def measure(bench, album):
         bench.end_program(program)
 
 
+def report(bench, folder):
+    album = bench.write_albums(folder)[SONGS]
+    lines = measure(bench, album)
+    print(f"{'command on ' + format(SONGS, ',') + ' songs':<32} {'answer s':>9} {'rows':>8}")
+    for (name, _), (_, seconds, rows) in zip(COMMANDS, lines):
+        print(f"{name:<32} {float(seconds):>9.2f} {int(rows):>8}   target {TARGET_SECONDS:.0f} s")
+    for name, _ in COMMANDS[len(lines):]:
+        print(f"{name:<32} no answer within {ANSWER_LIMIT_MS / 1000:.0f} s (or not reached)")
+    return 0 if len(lines) == len(COMMANDS) else 1
+
+
+
 def main():
     parser = argparse.ArgumentParser(usage=__doc__.split("\n\n")[1])
     parser.add_argument("--win-build", default=os.path.join(REPO, "build", "win64"))
     parser.add_argument("--host-build", default=os.path.join(REPO, "build", "host"))
     args = parser.parse_args()
-    xvfb, display = start_xvfb()
-    bench = Bench(args, display)
-    folder = tempfile.mkdtemp(prefix="list-commands-bench-", dir=os.path.join(REPO, "build"))
-    try:
-        bench.start_wine()
-        album = bench.write_albums(folder)[SONGS]
-        lines = measure(bench, album)
-        print(f"{'command on ' + format(SONGS, ',') + ' songs':<32} {'answer s':>9} {'rows':>8}")
-        for (name, _), (_, seconds, rows) in zip(COMMANDS, lines):
-            print(f"{name:<32} {float(seconds):>9.2f} {int(rows):>8}   target {TARGET_SECONDS:.0f} s")
-        for name, _ in COMMANDS[len(lines):]:
-            print(f"{name:<32} no answer within {ANSWER_LIMIT_MS / 1000:.0f} s (or not reached)")
-        return 0 if len(lines) == len(COMMANDS) else 1
-    except (MeasureError, OSError, subprocess.TimeoutExpired) as error:
-        print(f"could not measure: {error}", file=sys.stderr)
-        return 1
-    finally:
-        bench.end_started()
-        subprocess.run(["wineserver", "-k"], env=bench.env, capture_output=True)
-        stop(xvfb)
-        shutil.rmtree(folder, ignore_errors=True)
+    return run_bench(args, "list-commands-bench-", report)
+
+
 
 
 if __name__ == "__main__":

@@ -294,11 +294,7 @@ def main():
     parser.add_argument("--host-build", default=os.path.join(REPO, "build", "host"))
     args = parser.parse_args()
 
-    xvfb, display = start_xvfb()
-    bench = Bench(args, display)
-    folder = tempfile.mkdtemp(prefix="open-album-bench-", dir=os.path.join(REPO, "build"))
-    try:
-        bench.start_wine()
+    def measure(bench, folder):
         albums = bench.write_albums(folder)
         scratch = os.path.join(folder, "screen.png")
         bench.open_album(SIZES[0], albums[SIZES[0]], scratch)  # warms Wine up
@@ -308,6 +304,20 @@ def main():
             results[n] = [bench.open_album(n, albums[n], shot) for _ in range(args.rounds)]
         print_table(results)
         return 0
+
+    return run_bench(args, "open-album-bench-", measure)
+
+
+def run_bench(args, prefix, measure):
+    """Runs measure(bench, folder) in a private Wine prefix on a private Xvfb
+    display with a scratch folder under build/; ends everything it started.
+    Returns measure's exit status, or 1 when it could not measure."""
+    xvfb, display = start_xvfb()
+    bench = Bench(args, display)
+    folder = tempfile.mkdtemp(prefix=prefix, dir=os.path.join(REPO, "build"))
+    try:
+        bench.start_wine()
+        return measure(bench, folder)
     except (MeasureError, OSError, subprocess.TimeoutExpired) as error:
         print(f"could not measure: {error}", file=sys.stderr)
         return 1
