@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "jukebox/model/CodePages.h"
+#include "jukebox/model/UnicodeText.h"
 
 namespace brambletune::testing {
 
@@ -27,49 +28,24 @@ private:
 
     static std::string Convert(std::string_view text, bool fromUtf8, bool toUtf8, bool& lost) {
         if (fromUtf8 == toUtf8) return std::string(text);
+        if (toUtf8) {
+            std::u16string latin1;
+            for (const char c : text) latin1 += static_cast<char16_t>(std::uint8_t(c));
+            return Utf16ToUtf8(latin1);
+        }
+        const std::u16string wide = Utf8ToUtf16(text);
         std::string out;
-        for (std::size_t i = 0; i < text.size();) {
-            const std::uint32_t code = fromUtf8 ? Decode(text, i) : std::uint8_t(text[i++]);
-            if (toUtf8) {
-                Encode(code, out);
-            } else if (code > 0xFF) {
-                out += '?';
-                lost = true;
-            } else {
-                out += static_cast<char>(code);
+        for (std::size_t i = 0; i < wide.size(); ++i) {
+            if (wide[i] <= 0xFF) {
+                out += static_cast<char>(wide[i]);
+                continue;
             }
+            // One character beyond U+FFFF is two UTF-16 units but one "?".
+            if (wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < wide.size()) ++i;
+            out += '?';
+            lost = true;
         }
         return out;
-    }
-
-    // One character of valid UTF-8; a stray byte counts as U+FFFD.
-    static std::uint32_t Decode(std::string_view text, std::size_t& i) {
-        const auto b = static_cast<std::uint8_t>(text[i++]);
-        if (b < 0x80) return b;
-        const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        if (extra == 0) return 0xFFFD;
-        std::uint32_t code = b & (0x3Fu >> extra);
-        for (int k = 0; k < extra && i < text.size(); ++k)
-            code = (code << 6) | (static_cast<std::uint8_t>(text[i++]) & 0x3Fu);
-        return code;
-    }
-
-    static void Encode(std::uint32_t code, std::string& out) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
     }
 
 public:
