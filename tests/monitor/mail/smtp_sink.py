@@ -31,7 +31,11 @@ def main():
     parser.add_argument("--port", type=int, required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    controller = Controller(Recorder(args.out), hostname="127.0.0.1", port=args.port)
+    serve_until_terminated(Controller(Recorder(args.out), hostname="127.0.0.1", port=args.port))
+
+
+def serve_until_terminated(controller):
+    """Starts controller, says READY, and stops it again on SIGTERM."""
     controller.start()
     stop = threading.Event()
     signal.signal(signal.SIGTERM, lambda *_: stop.set())

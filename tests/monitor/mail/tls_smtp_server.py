@@ -5,12 +5,11 @@ every mail accepted (envelope, message and the TLS version of the session).
 Prints READY once it listens; runs until terminated."""
 import argparse
 import json
-import signal
 import ssl
-import threading
 
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import AuthResult, LoginPassword
+from smtp_sink import serve_until_terminated
 
 
 class Recorder:
@@ -62,12 +61,7 @@ def main():
         controller = Controller(recorder, tls_context=context, require_starttls=True, **common)
     else:
         controller = Controller(recorder, ssl_context=context, auth_require_tls=False, **common)
-    controller.start()
-    stop = threading.Event()
-    signal.signal(signal.SIGTERM, lambda *_: stop.set())
-    print("READY", flush=True)
-    stop.wait()
-    controller.stop()
+    serve_until_terminated(controller)
 
 
 if __name__ == "__main__":
